@@ -1,0 +1,102 @@
+#include "card_layout.h"
+
+#include "display.h"
+#include "table_geometry.h"
+
+namespace corvane {
+
+namespace {
+
+// A card of the person's hand row: held, and not lying on the table as a meld.
+bool InPlayerRow(const CardRecord& card) {
+    return card.Location == LocPlayerHand && !card.OnTable;
+}
+
+void PlaceInSortedRow(Game& g, int card, int& left) {
+    ShowCardFace(g, card);
+    PlaceCard(g, card, left, PlayerSortedRowOrigin.Top);
+    left += PlayerSortedRowStep;
+}
+
+}  // namespace
+
+void SortSuits(Game& g) {
+    int left = PlayerSortedRowOrigin.Left;
+    for (int suit : SuitOrder) {
+        for (int value : RankOrder) {
+            for (int i = 1; i <= CardCount; ++i) {
+                const CardRecord& card = g.CardTable[i];
+                if (InPlayerRow(card) && card.Value == value && card.Suit == suit) {
+                    PlaceInSortedRow(g, i, left);
+                }
+            }
+        }
+    }
+}
+
+void SortSame(Game& g) {
+    int left = PlayerSortedRowOrigin.Left;
+    for (int value : RankOrder) {
+        for (int i = 1; i <= CardCount; ++i) {
+            const CardRecord& card = g.CardTable[i];
+            if (InPlayerRow(card) && card.Value == value) PlaceInSortedRow(g, i, left);
+        }
+    }
+    g.PauseTime = g.Speed;
+}
+
+void RefreshHand(Game& g) {
+    if (Caption(g, Control::CmdSort) == SortSuitsCaption) {
+        SortSame(g);
+    } else {
+        SortSuits(g);
+    }
+}
+
+void LayOutOpponentHand(Game& g) {
+    int left = TarvishHandOrigin.Left;
+    for (int i = 1; i <= CardCount; ++i) {
+        const CardRecord& card = g.CardTable[i];
+        if (card.Location == LocTarvishHand && !card.OnTable) {
+            ShowCardBack(g, i);
+            PlaceCard(g, i, left, TarvishHandOrigin.Top);
+            left += TarvishHandStep;
+        }
+    }
+    g.PauseTime = g.Speed;
+}
+
+void LayOutPlayerHand(Game& g) {
+    int left = PlayerDealRowOrigin.Left;
+    for (int i = 1; i <= CardCount; ++i) {
+        if (InPlayerRow(g.CardTable[i])) {
+            PlaceCard(g, i, left, PlayerDealRowOrigin.Top);
+            left += PlayerDealRowStep;
+        }
+    }
+}
+
+void RedrawStock(Game& g) {
+    g.PauseTime = 0;
+    int k = 0;
+    for (int i = 1; i <= CardCount; ++i) {
+        if (g.CardTable[i].Location != LocStock) continue;
+        ShowCardBack(g, i);
+        SetCardVisible(g, i, true);
+        PlaceCard(g, i, StockOrigin.Left + StockStepLeft * k, StockOrigin.Top + StockStepTop * k);
+        ++k;
+    }
+}
+
+void CmdSort_Click(Game& g) {
+    const std::string& caption = Caption(g, Control::CmdSort);
+    if (caption == SortSuitsCaption) {
+        SortSuits(g);
+        SetCaption(g, Control::CmdSort, SortSameCaption);
+    } else if (caption == SortSameCaption) {
+        SortSame(g);
+        SetCaption(g, Control::CmdSort, SortSuitsCaption);
+    }
+}
+
+}  // namespace corvane

@@ -1,0 +1,96 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "card_table.h"
+#include "random_source.h"
+#include "table.h"
+
+namespace corvane {
+
+// Pause lengths in milliseconds.
+inline constexpr int SpeedFast = 15;
+inline constexpr int SpeedMedium = 75;
+inline constexpr int SpeedSlow = 200;
+
+// What the game remembers of a named control; the table shows it.
+struct ControlState {
+    std::string Caption;
+    bool Visible = false;
+};
+
+// The design state of a control, as the window opens.
+ControlState DesignState(Control control);
+
+// Per-player arrays are indexed by the player number 1 or 2; element 0 is unused.
+template <typename T>
+using PerPlayer = std::array<T, 3>;
+
+// The whole game: the card table, the state of the game in progress, the preferences and the
+// statistics. Every operation of the game reads and writes these fields directly.
+struct Game {
+    Game();
+
+    CardTableArray CardTable;
+
+    // Preferences and statistics, kept in the settings file.
+    std::string PlayerName = "Player";
+    int Speed = SpeedMedium;
+    int TargetScore = 1000;
+    PerPlayer<int> Stats{};
+
+    // The game.
+    bool GameInProgress = false;
+    PerPlayer<int> GameTotal{};
+    int Dealer = 0;
+    PerPlayer<bool> WinsGame{};
+
+    // The hand.
+    int CardsUsed = 0;   // taken from the pack by deal and draws; the up card is not counted
+    int StockCount = 0;  // left in the stock, the up card included
+    int UpCard = -1;
+    int TrumpSuit = 0;
+    int RoundNo = 0;
+    bool Round1 = false;
+    bool Round2 = false;
+    int Round2Tricks = 0;
+    PerPlayer<int> HandScore{};
+    PerPlayer<int> TrickTotal{};
+    PerPlayer<int> LastTrickScore{};
+    PerPlayer<int> LastMeldScore{};
+    PerPlayer<bool> CorvaneMade{};
+    bool DixExchanged = false;
+    bool MeldMade = false;
+    bool Knocked = false;
+    int TarvishPileTop = 0;
+    int PlayerPileTop = 0;
+
+    // The trick. TrickCard is by position: 1 is the card led, 2 the card played to it.
+    PerPlayer<int> TrickCard{0, -1, -1};
+    PerPlayer<bool> HasLead{};
+    int TrickWinner = 0;
+    bool WaitingForPlayer = false;
+
+    // Pacing and the message dialog.
+    int PauseTime = 0;
+    std::int64_t PauseStart = 0;
+    int DialogChoice = 0;
+
+    // The captions and visibility of the named controls, indexed by Control.
+    std::array<ControlState, ControlCount> Controls;
+
+    RandomSource Random;
+
+    // Until a table is attached the game runs headlessly (see NullTable).
+    void AttachTable(Table* table) { attached_ = table; }
+    Table& Display() const;
+
+private:
+    Table* attached_ = nullptr;
+};
+
+bool IsTrump(const Game& g, int card);
+
+}  // namespace corvane

@@ -1,0 +1,27 @@
+#include "readouts.h"
+
+#include <string>
+
+#include "display.h"
+
+namespace corvane {
+
+void ShowTrumps(Game& g) {
+    SetStatusPanel(g, 1, SuitName(g.TrumpSuit) + " are Trumps", SuitSymbolImage(g.TrumpSuit));
+    SetCaption(g, Control::LblInfo, "The UpCard is " + g.CardTable[g.UpCard].Name);
+}
+
+void PostMeldScore(Game& g, int player) {
+    g.GameTotal[player] += g.LastMeldScore[player];
+    SetCaption(g, LblPLast(player), std::to_string(g.LastMeldScore[player]));
+    g.HandScore[player] += g.LastMeldScore[player];
+    g.LastMeldScore[player] = 0;
+    SetCaption(g, LblPTot(player), std::to_string(g.GameTotal[player]));
+}
+
+void ShowTrickAndRound(Game& g) {
+    SetStatusPanel(g, 3, "Trick " + std::to_string(g.Round2Tricks));
+    SetStatusPanel(g, 4, "Round " + std::to_string(g.RoundNo));
+}
+
+}  // namespace corvane
