@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs what the game, its tests and its benchmarks need on Debian 12, when it is missing.
+set -euo pipefail
+
+packages=(
+    build-essential cmake
+    qt6-base-dev qt6-multimedia-dev
+    libgtest-dev libgmock-dev libbenchmark-dev
+    fonts-dejavu-core
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$package")
+    fi
+done
+
+if ((${#missing[@]})); then
+    sudo=""
+    if [[ $(id -u) -ne 0 ]]; then sudo="sudo"; fi
+    export DEBIAN_FRONTEND=noninteractive
+    $sudo apt-get update -q
+    $sudo apt-get install -y -q "${missing[@]}"
+fi

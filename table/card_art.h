@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QPixmap>
+#include <QRectF>
+
+class QPainter;
+
+namespace corvane {
+
+// ImgPics, the game's own card pictures, drawn with QPainter so that they stay sharp at any size:
+// pictures 1..64 are the faces of cards 1..64, 65 the back, 66..69 the symbols of Diamonds, Clubs,
+// Hearts and Spades. Also the three icons of the message dialog.
+class CardArt {
+public:
+    // Paints picture `image` to fill `rect` (a card is 71 by 96 in proportion).
+    static void paint(QPainter& painter, const QRectF& rect, int image);
+    // Picture `image` at `size` device-independent pixels for a screen of `devicePixelRatio`.
+    static QPixmap pixmap(int image, QSize size, qreal devicePixelRatio = 1.0);
+    // Icon 1..3 of the message dialog, 32 by 32 device-independent pixels.
+    static QPixmap dialogIcon(int index, qreal devicePixelRatio = 1.0);
+};
+
+}  // namespace corvane
