@@ -12,11 +12,22 @@ namespace corvane {
 // Hearts and Spades. Also the three icons of the message dialog.
 class CardArt {
 public:
-    // Paints picture `image` to fill `rect` (a card is 71 by 96 in proportion).
+    // The design size of a card picture; cards keep this proportion at any size.
+    static constexpr int CardWidth = 71;
+    static constexpr int CardHeight = 96;
+    static constexpr int DialogIconSize = 32;
+
+    // Paints picture `image` to fill `rect` (a card is 71 by 96 in proportion; a suit symbol is
+    // centred in the largest square that fits). Any other number paints nothing.
     static void paint(QPainter& painter, const QRectF& rect, int image);
-    // Picture `image` at `size` device-independent pixels for a screen of `devicePixelRatio`.
+    // Picture `image` at `size` device-independent pixels for a screen of `devicePixelRatio`,
+    // transparent around the card's rounded corners.
     static QPixmap pixmap(int image, QSize size, qreal devicePixelRatio = 1.0);
-    // Icon 1..3 of the message dialog, 32 by 32 device-independent pixels.
+
+    // Icon 1..3 of the message dialog: 1 for a result or a refused declaration, 2 for a question
+    // asking confirmation, 3 for any other notice.
+    static void paintDialogIcon(QPainter& painter, const QRectF& rect, int index);
+    // The same icon, 32 by 32 device-independent pixels.
     static QPixmap dialogIcon(int index, qreal devicePixelRatio = 1.0);
 };
 

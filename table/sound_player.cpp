@@ -1,21 +1,66 @@
-// Placeholder until the sounds land: silent.
 #include "sound_player.h"
+
+#include <QAudioDevice>
+#include <QDir>
+#include <QFileInfo>
+#include <QMediaDevices>
+#include <QSoundEffect>
+#include <QUrl>
 
 namespace corvane {
 
-SoundPlayer::SoundPlayer(const QString&, QObject* parent) : QObject(parent) {}
+namespace {
 
-void SoundPlayer::play(Sound) {}
+constexpr std::array AllSounds{Sound::CardDeal, Sound::CardDown, Sound::Riffle, Sound::Knock,
+                               Sound::Ringout};
+
+}  // namespace
+
+SoundPlayer::SoundPlayer(const QString& directory, QObject* parent)
+    : QObject(parent), directory_(directory) {
+    // Without an audio output every effect would fail on each play; skip them all from the start.
+    if (QMediaDevices::defaultAudioOutput().isNull()) return;
+    for (Sound sound : AllSounds) {
+        const QFileInfo file(path(sound));
+        if (!file.isFile()) continue;
+        auto* effect = new QSoundEffect(this);
+        effect->setSource(QUrl::fromLocalFile(file.absoluteFilePath()));
+        effects_[static_cast<int>(sound)] = effect;
+    }
+}
+
+void SoundPlayer::play(Sound sound) {
+    emit playRequested(sound);
+    QSoundEffect* effect = effects_[static_cast<int>(sound)];
+    if (effect == nullptr || effect->status() == QSoundEffect::Error) return;
+    // A card landing while the last one still sounds starts afresh, as a new card would.
+    effect->stop();
+    effect->play();
+}
 
 QString SoundPlayer::fileName(Sound sound) {
     switch (sound) {
-        case Sound::CardDeal: return QStringLiteral("carddeal1.wav");
-        case Sound::CardDown: return QStringLiteral("carddown.wav");
-        case Sound::Riffle: return QStringLiteral("riffle.wav");
-        case Sound::Knock: return QStringLiteral("knock.wav");
-        case Sound::Ringout: return QStringLiteral("ringout.wav");
+        case Sound::CardDeal:
+            return QStringLiteral("carddeal1.wav");
+        case Sound::CardDown:
+            return QStringLiteral("carddown.wav");
+        case Sound::Riffle:
+            return QStringLiteral("riffle.wav");
+        case Sound::Knock:
+            return QStringLiteral("knock.wav");
+        case Sound::Ringout:
+            return QStringLiteral("ringout.wav");
     }
     return {};
+}
+
+QString SoundPlayer::path(Sound sound) const {
+    return QDir(directory_).filePath(fileName(sound));
+}
+
+bool SoundPlayer::canPlay(Sound sound) const {
+    const QSoundEffect* effect = effects_[static_cast<int>(sound)];
+    return effect != nullptr && effect->status() != QSoundEffect::Error;
 }
 
 }  // namespace corvane

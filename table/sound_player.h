@@ -3,7 +3,11 @@
 #include <QObject>
 #include <QString>
 
+#include <array>
+
 #include "table.h"
+
+class QSoundEffect;
 
 namespace corvane {
 
@@ -15,10 +19,26 @@ class SoundPlayer : public QObject {
 public:
     explicit SoundPlayer(const QString& directory, QObject* parent = nullptr);
 
+    // Starts the sound and returns at once; a sound already playing starts again.
     void play(Sound sound);
 
     // "carddeal1.wav", "carddown.wav", "riffle.wav", "knock.wav", "ringout.wav".
     static QString fileName(Sound sound);
+    // The file played for `sound`: the directory followed by its file name.
+    QString path(Sound sound) const;
+    // False when the file is missing or the machine has no audio output.
+    bool canPlay(Sound sound) const;
+
+signals:
+    // Every request to play, whether or not it can be heard.
+    void playRequested(corvane::Sound sound);
+
+private:
+    static constexpr int SoundCount = static_cast<int>(Sound::Ringout) + 1;
+
+    QString directory_;
+    // One effect per sound, loaded once and reused; null where the sound cannot play.
+    std::array<QSoundEffect*, SoundCount> effects_{};
 };
 
 }  // namespace corvane
