@@ -1,0 +1,36 @@
+#include "card_item.h"
+
+#include <QGraphicsSceneMouseEvent>
+#include <QPainter>
+
+#include "card_art.h"
+#include "card_table.h"
+#include "table_geometry.h"
+
+namespace corvane {
+
+CardItem::CardItem(int index, QGraphicsItem* parent)
+    : QGraphicsItem(parent), index_(index), image_(ImageBack) {
+    setAcceptedMouseButtons(Qt::LeftButton | Qt::RightButton);
+}
+
+void CardItem::setImage(int image) {
+    if (image == image_) return;
+    image_ = image;
+    update();
+}
+
+QRectF CardItem::boundingRect() const {
+    return {0, 0, CardWidth, CardHeight};
+}
+
+void CardItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) {
+    CardArt::paint(*painter, boundingRect(), image_);
+}
+
+void CardItem::mousePressEvent(QGraphicsSceneMouseEvent* event) {
+    event->accept();
+    if (onPress) onPress();
+}
+
+}  // namespace corvane

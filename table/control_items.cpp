@@ -1,0 +1,224 @@
+#include "control_items.h"
+
+#include <QCursor>
+#include <QFontMetricsF>
+#include <QGraphicsSceneMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+
+#include "table_style.h"
+
+namespace corvane {
+
+namespace {
+
+QString ToQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Draws `text` in `rect`, squeezed sideways when it would not fit, never cut off.
+void DrawFittedText(QPainter& painter, const QRectF& rect, int flags, const QString& text) {
+    const QFontMetricsF metrics(painter.font());
+    const qreal width = metrics.boundingRect(QRectF(), flags, text).width();
+    if (width <= rect.width() || width <= 0) {
+        painter.drawText(rect, flags, text);
+        return;
+    }
+    const qreal squeeze = rect.width() / width;
+    painter.save();
+    painter.translate(rect.left(), 0);
+    painter.scale(squeeze, 1);
+    painter.drawText(QRectF(0, rect.top(), width, rect.height()), flags, text);
+    painter.restore();
+}
+
+// A control lies under the mouse when the mouse is inside its rectangle.
+bool Under(const QGraphicsItem& item, const QGraphicsSceneMouseEvent& event) {
+    return item.boundingRect().contains(event.pos());
+}
+
+}  // namespace
+
+ControlItem::ControlItem(const ControlSpec& spec, QGraphicsItem* parent)
+    : QGraphicsItem(parent), spec_(spec), caption_(ToQString(spec.Caption)) {
+    setPos(spec.Rect.topLeft());
+    if (!spec.ToolTip.empty()) setToolTip(ToQString(spec.ToolTip));
+    setAcceptedMouseButtons(Qt::NoButton);
+}
+
+void ControlItem::setCaption(const QString& caption) {
+    if (caption == caption_) return;
+    caption_ = caption;
+    update();
+}
+
+QRectF ControlItem::boundingRect() const {
+    return {0, 0, qreal(spec_.Rect.width()), qreal(spec_.Rect.height())};
+}
+
+void FrameItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) {
+    const QRectF box = rect();
+    painter->setFont(style::TableFont(170, true));
+    const QFontMetricsF metrics(painter->font());
+    const qreal captionHeight = metrics.height();
+    constexpr qreal kCaptionLeft = 150;
+    constexpr qreal kCaptionGap = 50;
+    const qreal captionRoom = box.width() - 2 * kCaptionLeft;
+    const qreal captionWidth = std::min(metrics.horizontalAdvance(caption()), captionRoom);
+
+    const qreal half = style::FrameLineWidth / 2.0;
+    const QRectF border(half, captionHeight / 2, box.width() - 2 * half,
+                        box.height() - captionHeight / 2 - half);
+    painter->setPen(Qt::NoPen);
+    painter->setBrush(style::FrameFill);
+    painter->drawRoundedRect(border, style::FrameCornerRadius, style::FrameCornerRadius);
+
+    // The caption interrupts the top line of the box.
+    QPainterPath outside;
+    outside.addRect(box);
+    QPainterPath captionGap;
+    captionGap.addRect(
+        QRectF(kCaptionLeft - kCaptionGap, 0, captionWidth + 2 * kCaptionGap, captionHeight));
+    painter->save();
+    painter->setClipPath(outside.subtracted(captionGap));
+    painter->setPen(QPen(style::FrameLine, style::FrameLineWidth));
+    painter->setBrush(Qt::NoBrush);
+    painter->drawRoundedRect(border, style::FrameCornerRadius, style::FrameCornerRadius);
+    painter->restore();
+
+    painter->setPen(style::FrameCaption);
+    DrawFittedText(*painter, QRectF(kCaptionLeft, 0, captionRoom, captionHeight),
+                   Qt::AlignLeft | Qt::AlignVCenter, caption());
+}
+
+LabelItem::LabelItem(const ControlSpec& spec, QGraphicsItem* parent) : ControlItem(spec, parent) {
+    if (spec.Kind == ControlKind::Clickable) {
+        setAcceptedMouseButtons(Qt::LeftButton);
+        setCursor(QCursor(Qt::PointingHandCursor));
+    }
+}
+
+void LabelItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) {
+    const QRectF box = rect();
+    const int leftFlags = Qt::AlignLeft | Qt::AlignVCenter;
+    switch (spec().Kind) {
+        case ControlKind::Caption:
+            painter->setFont(style::TableFont(160));
+            painter->setPen(style::CaptionText);
+            DrawFittedText(*painter, box, leftFlags, caption());
+            break;
+        case ControlKind::Name:
+            painter->setFont(style::TableFont(170, true));
+            painter->setPen(style::NameText);
+            DrawFittedText(*painter, box, leftFlags, caption());
+            break;
+        case ControlKind::Value:
+            painter->setFont(style::TableFont(170, true));
+            painter->setPen(style::ValueText);
+            DrawFittedText(*painter, box, leftFlags, caption());
+            break;
+        case ControlKind::Info:
+            if (caption().isEmpty()) break;
+            // A shade under the commentary keeps it readable over the felt.
+            painter->setPen(Qt::NoPen);
+            painter->setBrush(style::FrameFill);
+            painter->drawRoundedRect(box, box.height() / 2, box.height() / 2);
+            painter->setFont(style::TableFont(200, true));
+            painter->setPen(style::InfoText);
+            DrawFittedText(*painter, box.adjusted(box.height() / 2, 0, -box.height() / 2, 0),
+                           leftFlags, caption());
+            break;
+        case ControlKind::Clickable: {
+            const qreal half = style::FrameLineWidth / 2.0;
+            painter->setPen(QPen(style::FrameLine, style::FrameLineWidth));
+            painter->setBrush(style::KnockFill);
+            painter->drawRoundedRect(box.adjusted(half, half, -half, -half), 60, 60);
+            painter->setFont(style::TableFont(190, true));
+            painter->setPen(style::KnockText);
+            DrawFittedText(*painter, box.adjusted(60, 0, -60, 0), Qt::AlignCenter, caption());
+            break;
+        }
+        case ControlKind::Frame:
+        case ControlKind::Button:
+            break;
+    }
+}
+
+void LabelItem::mousePressEvent(QGraphicsSceneMouseEvent* event) {
+    event->accept();
+}
+
+void LabelItem::mouseReleaseEvent(QGraphicsSceneMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && Under(*this, *event) && onClick) onClick();
+}
+
+ButtonItem::ButtonItem(const ControlSpec& spec, QGraphicsItem* parent) : ControlItem(spec, parent) {
+    setAcceptedMouseButtons(Qt::LeftButton);
+}
+
+QChar ButtonItem::accessLetter() const {
+    const QString text = caption();
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != QLatin1Char('&')) continue;
+        if (text[i + 1] != QLatin1Char('&')) return text[i + 1].toUpper();
+        ++i;  // "&&" is a plain ampersand
+    }
+    return {};
+}
+
+void ButtonItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) {
+    const QRectF box = rect();
+    const qreal bevel = style::BevelWidth;
+    painter->setPen(Qt::NoPen);
+    painter->fillRect(box, style::ButtonDarkShadow);
+
+    // Light from the top left; pressed in, the light and the shadow change sides.
+    const QColor topLeft = down_ ? style::ButtonShadow : style::ButtonLight;
+    const QColor bottomRight = down_ ? style::ButtonLight : style::ButtonShadow;
+    const QRectF inner = box.adjusted(0, 0, -bevel, -bevel);
+    painter->fillRect(inner, topLeft);
+    const QRectF face = inner.adjusted(bevel, bevel, 0, 0);
+    painter->fillRect(face, bottomRight);
+    const QRectF flat = face.adjusted(0, 0, -bevel, -bevel);
+    painter->fillRect(flat, down_ ? style::ButtonFacePressed : style::ButtonFace);
+
+    const qreal shift = down_ ? bevel : 0;
+    painter->setFont(style::TableFont(160));
+    painter->setPen(style::ButtonText);
+    DrawFittedText(*painter, flat.adjusted(40 + shift, shift, -40 + shift, shift),
+                   Qt::AlignCenter | Qt::TextShowMnemonic, caption());
+}
+
+void ButtonItem::setDown(bool down) {
+    if (down == down_) return;
+    down_ = down;
+    update();
+}
+
+void ButtonItem::mousePressEvent(QGraphicsSceneMouseEvent* event) {
+    event->accept();
+    setDown(true);
+}
+
+void ButtonItem::mouseMoveEvent(QGraphicsSceneMouseEvent* event) {
+    setDown(Under(*this, *event));
+}
+
+void ButtonItem::mouseReleaseEvent(QGraphicsSceneMouseEvent* event) {
+    const bool clicked = down_ && Under(*this, *event);
+    setDown(false);
+    if (clicked && onClick) onClick();
+}
+
+ControlItem* MakeControlItem(const ControlSpec& spec, QGraphicsItem* parent) {
+    switch (spec.Kind) {
+        case ControlKind::Frame:
+            return new FrameItem(spec, parent);
+        case ControlKind::Button:
+            return new ButtonItem(spec, parent);
+        default:
+            return new LabelItem(spec, parent);
+    }
+}
+
+}  // namespace corvane

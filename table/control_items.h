@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QGraphicsItem>
+#include <QString>
+
+#include <functional>
+
+#include "control_layout.h"
+
+namespace corvane {
+
+// A named control of the table (frame, label or button), sized in twips.
+class ControlItem : public QGraphicsItem {
+public:
+    ControlItem(const ControlSpec& spec, QGraphicsItem* parent);
+
+    const ControlSpec& spec() const { return spec_; }
+    QString caption() const { return caption_; }
+    void setCaption(const QString& caption);
+
+    // What the control does when the person clicks it; set only for buttons and clickable labels.
+    std::function<void()> onClick;
+
+    QRectF boundingRect() const override;
+
+protected:
+    QRectF rect() const { return boundingRect(); }
+
+private:
+    const ControlSpec& spec_;
+    QString caption_;
+};
+
+// A frame: a box with its caption set into the top line.
+class FrameItem : public ControlItem {
+public:
+    using ControlItem::ControlItem;
+    void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
+};
+
+// A label; a clickable one (the knock) acts on a click, like a button.
+class LabelItem : public ControlItem {
+public:
+    LabelItem(const ControlSpec& spec, QGraphicsItem* parent);
+    void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
+
+protected:
+    void mousePressEvent(QGraphicsSceneMouseEvent* event) override;
+    void mouseReleaseEvent(QGraphicsSceneMouseEvent* event) override;
+};
+
+// A command button: raised, and pressed in while the mouse is down on it. "&" in its caption
+// marks the access letter, which is drawn underlined.
+class ButtonItem : public ControlItem {
+public:
+    ButtonItem(const ControlSpec& spec, QGraphicsItem* parent);
+    void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
+
+    bool isDown() const { return down_; }
+    // The access letter in upper case, or a null character when the caption has none.
+    QChar accessLetter() const;
+
+protected:
+    void mousePressEvent(QGraphicsSceneMouseEvent* event) override;
+    void mouseMoveEvent(QGraphicsSceneMouseEvent* event) override;
+    void mouseReleaseEvent(QGraphicsSceneMouseEvent* event) override;
+
+private:
+    void setDown(bool down);
+
+    bool down_ = false;
+};
+
+// The item for a control of the layout.
+ControlItem* MakeControlItem(const ControlSpec& spec, QGraphicsItem* parent);
+
+}  // namespace corvane

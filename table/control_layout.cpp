@@ -1,0 +1,133 @@
+#include "control_layout.h"
+
+#include <algorithm>
+#include <array>
+
+namespace corvane {
+
+namespace {
+
+using K = ControlKind;
+using C = Control;
+
+// Labels inside the score frames have a place but no size of their own: captions run up to the
+// value column, values and names to the frame's right margin.
+constexpr int kRowHeight = 252;
+constexpr int kCaptionWidth = 1560;
+constexpr int kValueWidth = 735;
+constexpr int kNameWidth = 1335;
+
+constexpr QRect CaptionAt(int left, int top) {
+    return {left, top, kCaptionWidth, kRowHeight};
+}
+constexpr QRect ValueAt(int left, int top) {
+    return {left, top, kValueWidth, kRowHeight};
+}
+constexpr QRect NameAt(int left, int top) {
+    return {left, top, kNameWidth, kRowHeight};
+}
+
+constexpr std::array kControls = std::to_array<ControlSpec>({
+    // The trick scores of both players.
+    {"FrameTricks", {}, K::Frame, "", {10320, 120, 2535, 2160}, "Current Trick Scores", ""},
+    {"Lblpname(1)", C::Lblpname1, K::Name, "FrameTricks", NameAt(1080, 240), "Player", ""},
+    {"Label2", {}, K::Caption, "FrameTricks", CaptionAt(120, 480), "Last Trick Score:-", ""},
+    {"LblLastTrickP", C::LblLastTrickP, K::Value, "FrameTricks", ValueAt(1680, 480), "",
+     "Your last trick score"},
+    {"Label5", {}, K::Caption, "FrameTricks", CaptionAt(120, 840), "Total Trick Score:-", ""},
+    {"LblTotTricksP", C::LblTotTricksP, K::Value, "FrameTricks", ValueAt(1680, 840), "",
+     "Your current trick scores"},
+    {"Label11", {}, K::Name, "FrameTricks", NameAt(720, 1200), "Tarvish", ""},
+    {"Label4", {}, K::Caption, "FrameTricks", CaptionAt(120, 1440), "Last Trick Score:-", ""},
+    {"LblLastTrickC", C::LblLastTrickC, K::Value, "FrameTricks", ValueAt(1680, 1440), "",
+     "Tarvish's last trick score"},
+    {"Label8", {}, K::Caption, "FrameTricks", CaptionAt(120, 1800), "Total Trick Score", ""},
+    {"LblTotTrickC", C::LblTotTrickC, K::Value, "FrameTricks", ValueAt(1680, 1800), "",
+     "Tarvish's current trick scores"},
+
+    // The meld scores and game totals of both players.
+    {"FramScores", {}, K::Frame, "", {10320, 2280, 2535, 2160}, "Meld Scores and Total", ""},
+    {"Lblpname(0)", C::Lblpname0, K::Name, "FramScores", NameAt(1080, 240), "Player", ""},
+    {"LblLastScoreP", {}, K::Caption, "FramScores", CaptionAt(120, 480), "Last Meld Score:-", ""},
+    {"LblPLast(1)", C::LblPLast1, K::Value, "FramScores", ValueAt(1680, 480), "",
+     "Your last Meld score"},
+    {"LPTotal", {}, K::Caption, "FramScores", CaptionAt(120, 840), "Total Score:-", ""},
+    {"LblPTot(1)", C::LblPTot1, K::Value, "FramScores", ValueAt(1680, 840), "", "Your total score"},
+    {"LblWName", {}, K::Name, "FramScores", NameAt(720, 1200), "Tarvish", ""},
+    {"LblLastScoreG", {}, K::Caption, "FramScores", CaptionAt(120, 1440), "Last Meld Score:-", ""},
+    {"LblPLast(2)", C::LblPLast2, K::Value, "FramScores", ValueAt(1680, 1440), "",
+     "Tarvish's last Meld score"},
+    {"LblGTotal", {}, K::Caption, "FramScores", CaptionAt(120, 1800), "Total Score:-", ""},
+    {"LblPTot(2)", C::LblPTot2, K::Value, "FramScores", ValueAt(1680, 1800), "",
+     "Tarvish's total score"},
+
+    // The table's own labels and the sort button.
+    {"LblInfo", C::LblInfo, K::Info, "", {2160, 7560, 7992, 372}, "", ""},
+    {"LblStock", C::LblStock, K::Caption, "", {0, 1680, 852, 252}, "Stock", ""},
+    {"LblName", C::LblName, K::Name, "", {1680, 1080, 852, 252}, "Tarvish", ""},
+    {"LblPlayer", C::LblPlayer, K::Name, "", {1200, 8640, 636, 276}, "Player", ""},
+    {"LblKnock", C::LblKnock, K::Clickable, "", {10560, 5280, 1212, 372}, "Knock?", ""},
+    {"CmdSort",
+     C::CmdSort,
+     K::Button,
+     "",
+     {480, 7920, 1332, 372},
+     "&Sort Suits",
+     "Click to change sorting"},
+
+    // The declaration panels and the meld reminder, hidden until the game opens them.
+    {"FramDeclare",
+     C::FramDeclare,
+     K::Frame,
+     "",
+     {3480, 120, 4965, 2892},
+     "Select a Declaration or click on Stock for card",
+     ""},
+    {"FramMarriage",
+     C::FramMarriage,
+     K::Frame,
+     "",
+     {4320, 120, 2895, 2205},
+     "Select Marriage to Make",
+     ""},
+    {"FramMeldHelp",
+     C::FramMeldHelp,
+     K::Frame,
+     "",
+     {3720, 120, 4575, 5052},
+     "Meld Quick Reminder",
+     ""},
+});
+
+constexpr std::array kStatusPanels = std::to_array<StatusPanelSpec>({
+    {"Trump", "Current Trumps", 20, false},
+    {"General Information", "General Information", 30, true},
+    {"Tricks", "Tricks played in the Second Round", 10, false},
+    {"Rounds", "The round being played", 10, false},
+});
+
+}  // namespace
+
+std::span<const ControlSpec> ControlLayout() {
+    return kControls;
+}
+
+const ControlSpec* FindControlSpec(std::string_view name) {
+    const auto* found = std::find_if(kControls.begin(), kControls.end(),
+                                     [name](const ControlSpec& spec) { return spec.Name == name; });
+    return found == kControls.end() ? nullptr : found;
+}
+
+const ControlSpec& ControlSpecOf(Control control) {
+    const auto* found =
+        std::find_if(kControls.begin(), kControls.end(),
+                     [control](const ControlSpec& spec) { return spec.Game == control; });
+    // Every control the game names has its place in the layout; a test holds this.
+    return *found;
+}
+
+std::span<const StatusPanelSpec> StatusPanelLayout() {
+    return kStatusPanels;
+}
+
+}  // namespace corvane

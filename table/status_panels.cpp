@@ -1,0 +1,73 @@
+#include "status_panels.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QStatusBar>
+
+#include "card_art.h"
+#include "control_layout.h"
+
+namespace corvane {
+
+namespace {
+
+constexpr int kPictureSize = 16;
+
+QString ToQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+PanelPicture::PanelPicture(QWidget* parent) : QWidget(parent) {
+    setFixedSize(kPictureSize, kPictureSize);
+    setVisible(false);
+}
+
+void PanelPicture::setImage(int image) {
+    image_ = image;
+    setVisible(image != 0);
+    update();
+}
+
+void PanelPicture::paintEvent(QPaintEvent*) {
+    if (image_ == 0) return;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    CardArt::paint(painter, QRectF(rect()), image_);
+}
+
+StatusPanel::StatusPanel(QWidget* parent)
+    : QFrame(parent), picture_(new PanelPicture(this)), label_(new QLabel(this)) {
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(4, 1, 6, 1);
+    layout->setSpacing(4);
+    layout->addWidget(picture_);
+    layout->addWidget(label_, 1);
+    label_->setTextFormat(Qt::PlainText);
+}
+
+QString StatusPanel::text() const {
+    return label_->text();
+}
+
+void StatusPanel::set(const QString& text, int image) {
+    label_->setText(text);
+    picture_->setImage(image);
+}
+
+StatusPanels::StatusPanels(QStatusBar* bar) {
+    int number = 1;
+    for (const StatusPanelSpec& spec : StatusPanelLayout()) {
+        auto* panel = new StatusPanel(bar);
+        panel->set(ToQString(spec.Text), 0);
+        panel->setToolTip(ToQString(spec.ToolTip));
+        panel->setMinimumWidth(bar->fontMetrics().averageCharWidth() * spec.MinimumChars);
+        bar->addPermanentWidget(panel, spec.Stretches ? 1 : 0);
+        panels_[number++] = panel;
+    }
+}
+
+}  // namespace corvane

@@ -1,0 +1,97 @@
+#include "table_scene.h"
+
+#include <QKeyEvent>
+
+#include <algorithm>
+
+#include "card_item.h"
+#include "control_items.h"
+#include "control_layout.h"
+#include "game_state.h"
+#include "table_geometry.h"
+
+namespace corvane {
+
+namespace {
+
+// PicCard(1) as designed; the other 63 pictures are made as copies of it.
+constexpr QPointF kFirstCardPlace(2880, 120);
+
+// Frames and buttons stack with the cards; plain labels lie on the felt beneath them all.
+bool StacksWithCards(ControlKind kind) {
+    return kind == ControlKind::Frame || kind == ControlKind::Button;
+}
+
+}  // namespace
+
+TableScene::TableScene(QObject* parent) : QGraphicsScene(parent) {
+    setSceneRect(0, 0, TableWidth, TableHeight);
+    setItemIndexMethod(QGraphicsScene::NoIndex);  // few items, many moves
+
+    for (const ControlSpec& spec : ControlLayout()) {
+        QGraphicsItem* frame = spec.Parent.empty() ? nullptr : control(spec.Parent);
+        ControlItem* item = MakeControlItem(spec, frame);
+        if (frame == nullptr) {
+            addItem(item);
+            if (StacksWithCards(spec.Kind)) item->setZValue(++front_);
+        }
+        if (spec.Game) item->setVisible(DesignState(*spec.Game).Visible);
+        if (spec.Kind == ControlKind::Button || spec.Kind == ControlKind::Clickable) {
+            const QString name = QString::fromUtf8(spec.Name.data(), spec.Name.size());
+            item->onClick = [this, name] {
+                QMetaObject::invokeMethod(
+                    this, [this, name] { emit controlClicked(name); }, Qt::QueuedConnection);
+            };
+        }
+        controls_.push_back(item);
+    }
+
+    for (int i = 1; i <= CardCount; ++i) {
+        auto* card = new CardItem(i);
+        card->setPos(kFirstCardPlace);
+        card->setVisible(false);
+        card->setZValue(++front_);
+        card->onPress = [this, i] {
+            QMetaObject::invokeMethod(
+                this, [this, i] { emit cardClicked(i); }, Qt::QueuedConnection);
+        };
+        addItem(card);
+        cards_[i] = card;
+    }
+}
+
+ControlItem* TableScene::control(Control control) const {
+    const auto found = std::find_if(controls_.begin(), controls_.end(), [control](ControlItem* c) {
+        return c->spec().Game == control;
+    });
+    return found == controls_.end() ? nullptr : *found;
+}
+
+ControlItem* TableScene::control(std::string_view name) const {
+    const auto found = std::find_if(controls_.begin(), controls_.end(),
+                                    [name](ControlItem* c) { return c->spec().Name == name; });
+    return found == controls_.end() ? nullptr : *found;
+}
+
+void TableScene::bringToFront(QGraphicsItem* item) {
+    item->setZValue(++front_);
+}
+
+void TableScene::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if ((event->modifiers() & Qt::AltModifier) && key >= Qt::Key_A && key <= Qt::Key_Z) {
+        const QChar letter(QLatin1Char(static_cast<char>('A' + (key - Qt::Key_A))));
+        for (ControlItem* item : controls_) {
+            auto* button = dynamic_cast<ButtonItem*>(item);
+            if (button != nullptr && button->isVisible() && button->accessLetter() == letter &&
+                button->onClick) {
+                button->onClick();
+                event->accept();
+                return;
+            }
+        }
+    }
+    QGraphicsScene::keyPressEvent(event);
+}
+
+}  // namespace corvane

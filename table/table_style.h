@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+
+// The look of the table: the felt, the frames, labels and buttons on it. Sizes are twips, so
+// that text and lines scale with the table (160 twips is an eight-point font).
+
+namespace corvane::style {
+
+inline const QColor Felt{0x23, 0x6e, 0x3f};
+inline const QColor FeltLight{0x2f, 0x85, 0x4e};
+inline const QColor Letterbox{0x10, 0x33, 0x1d};
+
+inline const QColor FrameLine{0xd9, 0xc9, 0x8b};
+inline const QColor FrameFill{0x00, 0x00, 0x00, 0x38};
+inline const QColor FrameCaption{0xf5, 0xe7, 0xb0};
+inline const QColor CaptionText{0xee, 0xea, 0xd6};
+inline const QColor NameText{0xff, 0xdf, 0x7a};
+inline const QColor ValueText{0xff, 0xff, 0xff};
+inline const QColor InfoText{0xff, 0xf6, 0xc8};
+inline const QColor KnockFill{0x9c, 0x22, 0x22};
+inline const QColor KnockText{0xff, 0xf4, 0xe0};
+
+inline const QColor ButtonFace{0xe4, 0xdf, 0xcf};
+inline const QColor ButtonFacePressed{0xcc, 0xc6, 0xb3};
+inline const QColor ButtonLight{0xff, 0xff, 0xff};
+inline const QColor ButtonShadow{0x80, 0x7a, 0x6a};
+inline const QColor ButtonDarkShadow{0x30, 0x2c, 0x24};
+inline const QColor ButtonText{0x10, 0x10, 0x10};
+
+inline constexpr int FrameLineWidth = 24;
+inline constexpr int FrameCornerRadius = 70;
+inline constexpr int BevelWidth = 24;
+
+// A font of `size` twips that keeps its proportions at every scale of the table.
+QFont TableFont(int size, bool bold = false);
+
+}  // namespace corvane::style

@@ -1,0 +1,61 @@
+#include "table_view.h"
+
+#include <QRadialGradient>
+#include <QResizeEvent>
+
+#include <algorithm>
+#include <cmath>
+
+#include "table_geometry.h"
+#include "table_scene.h"
+#include "table_style.h"
+
+namespace corvane {
+
+TableView::TableView(TableScene* scene, QWidget* parent) : QGraphicsView(scene, parent) {
+    setFrameShape(QFrame::NoFrame);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setAlignment(Qt::AlignCenter);
+    setSceneRect(0, 0, TableWidth, TableHeight);
+    setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
+                   QPainter::SmoothPixmapTransform);
+    setBackgroundBrush(style::Letterbox);
+    setFocusPolicy(Qt::StrongFocus);
+    setMinimumSize(320, 244);
+    fitTable();
+}
+
+QSize TableView::sizeHint() const {
+    return {static_cast<int>(std::lround(TableWidth / DesignTwipsPerPixel)),
+            static_cast<int>(std::lround(TableHeight / DesignTwipsPerPixel))};
+}
+
+qreal TableView::scale() const {
+    return transform().m11();
+}
+
+void TableView::resizeEvent(QResizeEvent* event) {
+    QGraphicsView::resizeEvent(event);
+    fitTable();
+}
+
+void TableView::fitTable() {
+    const QSize room = viewport()->size();
+    const qreal scale =
+        std::min(room.width() / qreal(TableWidth), room.height() / qreal(TableHeight));
+    if (scale <= 0) return;
+    setTransform(QTransform::fromScale(scale, scale));
+    centerOn(TableWidth / 2.0, TableHeight / 2.0);
+}
+
+void TableView::drawBackground(QPainter* painter, const QRectF& rect) {
+    painter->fillRect(rect, style::Letterbox);
+    const QRectF table = sceneRect();
+    QRadialGradient felt(table.center(), table.width() * 0.65);
+    felt.setColorAt(0, style::FeltLight);
+    felt.setColorAt(1, style::Felt);
+    painter->fillRect(table.intersected(rect), felt);
+}
+
+}  // namespace corvane

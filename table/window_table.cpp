@@ -1,0 +1,150 @@
+#include "window_table.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QMessageBox>
+#include <QTimer>
+#include <QWidget>
+
+#include <algorithm>
+#include <chrono>
+
+#include "card_item.h"
+#include "control_items.h"
+#include "message_dialog.h"
+#include "sound_player.h"
+#include "status_panels.h"
+#include "table_scene.h"
+
+namespace corvane {
+
+namespace {
+
+QString ToQString(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// Keeps a running loop on its list for exactly as long as it runs, however it ends.
+class LoopRegistration {
+public:
+    LoopRegistration(QEventLoop* loop, std::vector<QEventLoop*>& running)
+        : loop_(loop), running_(running) {
+        running_.push_back(loop_);
+    }
+    ~LoopRegistration() { std::erase(running_, loop_); }
+    LoopRegistration(const LoopRegistration&) = delete;
+    LoopRegistration& operator=(const LoopRegistration&) = delete;
+
+private:
+    QEventLoop* loop_;
+    std::vector<QEventLoop*>& running_;
+};
+
+}  // namespace
+
+WindowTable::WindowTable(TableScene* scene, StatusPanels* panels, QWidget* window)
+    : QObject(window),
+      scene_(scene),
+      panels_(panels),
+      window_(window),
+      sounds_(new SoundPlayer(QCoreApplication::applicationDirPath(), this)),
+      dialog_(new MessageDialog(sounds_, window)) {
+    clock_.start();
+}
+
+WindowTable::~WindowTable() = default;
+
+void WindowTable::SetCardImage(int card, int image) {
+    scene_->card(card)->setImage(image);
+}
+
+void WindowTable::MoveCard(int card, int left, int top) {
+    scene_->card(card)->setPos(left, top);
+}
+
+void WindowTable::BringCardToFront(int card) {
+    scene_->bringToFront(scene_->card(card));
+}
+
+void WindowTable::SetCardVisible(int card, bool visible) {
+    scene_->card(card)->setVisible(visible);
+}
+
+void WindowTable::SetControlCaption(Control control, const std::string& caption) {
+    scene_->control(control)->setCaption(ToQString(caption));
+}
+
+void WindowTable::SetControlVisible(Control control, bool visible) {
+    scene_->control(control)->setVisible(visible);
+}
+
+void WindowTable::BringControlToFront(Control control) {
+    ControlItem* item = scene_->control(control);
+    if (item->parentItem() == nullptr) scene_->bringToFront(item);
+}
+
+void WindowTable::SetStatusPanel(int panel, const std::string& text, int image) {
+    panels_->panel(panel)->set(ToQString(text), image);
+}
+
+void WindowTable::SetWindowCaption(const std::string& caption) {
+    window_->setWindowTitle(ToQString(caption));
+}
+
+std::int64_t WindowTable::TickCount() {
+    return clock_.elapsed();
+}
+
+void WindowTable::ProcessEventsUntil(std::int64_t deadline) {
+    if (abandoned_) return;
+    const std::int64_t remaining = deadline - TickCount();
+    if (remaining <= 0) return;
+    QEventLoop loop;
+    QTimer timer;
+    timer.setSingleShot(true);
+    timer.setTimerType(Qt::PreciseTimer);
+    connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
+    timer.start(std::chrono::milliseconds(remaining));
+    runLoop(loop, pauses_);
+}
+
+bool WindowTable::WaitForPlayer() {
+    if (abandoned_) return true;
+    QEventLoop loop;
+    runLoop(loop, waits_);
+    return true;
+}
+
+void WindowTable::runLoop(QEventLoop& loop, std::vector<QEventLoop*>& running) {
+    const LoopRegistration registration(&loop, running);
+    loop.exec();
+}
+
+void WindowTable::wakeWaits() {
+    for (QEventLoop* loop : waits_) loop->quit();
+}
+
+void WindowTable::abandon() {
+    abandoned_ = true;
+    for (QEventLoop* loop : pauses_) loop->quit();
+    for (QEventLoop* loop : waits_) loop->quit();
+}
+
+void WindowTable::resume() {
+    abandoned_ = false;
+}
+
+void WindowTable::PlaySound(Sound sound) {
+    sounds_->play(sound);
+}
+
+int WindowTable::ShowMessage(const MessageRequest& request) {
+    emit messageShown(request);
+    return dialog_->showMessage(request);
+}
+
+void WindowTable::ShowPlainMessage(const std::string& text) {
+    QMessageBox::information(window_, QStringLiteral("Corvane"), ToQString(text));
+}
+
+}  // namespace corvane

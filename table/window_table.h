@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QObject>
+
+#include <vector>
+
+#include "table.h"
+
+class QEventLoop;
+class QWidget;
+
+namespace corvane {
+
+class MessageDialog;
+class SoundPlayer;
+class StatusPanels;
+class TableScene;
+
+// The game's table shown in the main window: cards and controls on the scene, the status bar,
+// the window caption, the sounds and the message dialog.
+//
+// Pauses and waits run nested event loops that sleep until the next event or the deadline, so the
+// window stays responsive without using the processor. Both end at once when the running hand is
+// abandoned, so that a new game or the end of the program never has to wait for an old hand.
+class WindowTable : public QObject, public Table {
+    Q_OBJECT
+
+public:
+    // `window` is the main window: it carries the caption and parents the dialogs.
+    WindowTable(TableScene* scene, StatusPanels* panels, QWidget* window);
+    ~WindowTable() override;
+
+    void SetCardImage(int card, int image) override;
+    void MoveCard(int card, int left, int top) override;
+    void BringCardToFront(int card) override;
+    void SetCardVisible(int card, bool visible) override;
+    void SetControlCaption(Control control, const std::string& caption) override;
+    void SetControlVisible(Control control, bool visible) override;
+    void BringControlToFront(Control control) override;
+    void SetStatusPanel(int panel, const std::string& text, int image) override;
+    void SetWindowCaption(const std::string& caption) override;
+    std::int64_t TickCount() override;
+    void ProcessEventsUntil(std::int64_t deadline) override;
+    bool WaitForPlayer() override;
+    void PlaySound(Sound sound) override;
+    int ShowMessage(const MessageRequest& request) override;
+    void ShowPlainMessage(const std::string& text) override;
+
+    // One of the person's actions has been carried out: every wait for the person returns, and
+    // the game looks again at its own flags.
+    void wakeWaits();
+    // The running hand is given up: every pause and wait returns now, and later ones return at
+    // once, until resume().
+    void abandon();
+    // A new procedure starts from the top: pauses and waits work again.
+    void resume();
+    bool abandoned() const { return abandoned_; }
+
+    // How many pauses and waits are running, one inside the other.
+    int nestedLoops() const { return static_cast<int>(pauses_.size() + waits_.size()); }
+
+signals:
+    // Before the message dialog opens.
+    void messageShown(const corvane::MessageRequest& request);
+
+private:
+    void runLoop(QEventLoop& loop, std::vector<QEventLoop*>& running);
+
+    TableScene* scene_;
+    StatusPanels* panels_;
+    QWidget* window_;
+    SoundPlayer* sounds_;
+    MessageDialog* dialog_;
+    QElapsedTimer clock_;
+    std::vector<QEventLoop*> pauses_;
+    std::vector<QEventLoop*> waits_;
+    bool abandoned_ = false;
+};
+
+}  // namespace corvane
