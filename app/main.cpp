@@ -1,0 +1,11 @@
+#include <QApplication>
+
+#include "frm_main.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Corvane"));
+    corvane::FrmMain window;
+    window.show();
+    return QApplication::exec();
+}
