@@ -1,10 +1,232 @@
-// Placeholder until the dialog lands: answers with the first button.
 #include "message_dialog.h"
+
+#include <QCloseEvent>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+
+#include <algorithm>
+#include <cmath>
+
+#include "card_art.h"
+#include "sound_player.h"
 
 namespace corvane {
 
-MessageDialog::MessageDialog(SoundPlayer*, QWidget* parent) : QDialog(parent) {}
+namespace {
 
-int MessageDialog::showMessage(const MessageRequest&) { return 0; }
+const QColor LightGrey(240, 240, 240);
+const QColor Grey(128, 128, 128);
+const QColor Shadow(64, 64, 64);
+
+// The message dialog's fonts are sized in pixels so that its twip geometry holds whatever the
+// desktop's font settings.
+constexpr int FontPixels = 12;
+
+int ToPixels(double twips) {
+    return static_cast<int>(std::lround(twips / message_geometry::TwipsPerPixel));
+}
+
+// A caption wider than its button is set in a smaller size rather than cut off.
+void FitCaption(QLabel* caption, int width) {
+    QFont font = caption->parentWidget()->font();
+    constexpr int smallest = 8;
+    while (font.pixelSize() > smallest &&
+           QFontMetrics(font).horizontalAdvance(caption->text()) > width) {
+        font.setPixelSize(font.pixelSize() - 1);
+    }
+    caption->setFont(font);
+}
+
+QRect ToPixels(const TwipRect& rect) {
+    return QRect(ToPixels(rect.Left), ToPixels(rect.Top), ToPixels(rect.Width),
+                 ToPixels(rect.Height));
+}
+
+}  // namespace
+
+// Pic1(i): a box drawn raised, or pressed while the mouse went down on its caption.
+class ButtonBox : public QWidget {
+public:
+    explicit ButtonBox(QWidget* parent) : QWidget(parent) {}
+
+    bool isPressed() const { return pressed_; }
+    void setPressed(bool pressed) {
+        pressed_ = pressed;
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        const int w = width();
+        const int h = height();
+        painter.fillRect(rect(), pressed_ ? Grey : LightGrey);
+        painter.setPen(pressed_ ? LightGrey : Grey);
+        painter.drawLine(0, h - 1, w - 1, h - 1);
+        painter.drawLine(w - 1, h - 1, w - 1, 0);
+    }
+
+private:
+    bool pressed_ = false;
+};
+
+MessageDialog::MessageDialog(SoundPlayer* sounds, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), sounds_(sounds) {
+    setObjectName(QStringLiteral("MFormDeluxe"));
+    setModal(true);
+    QFont dialogFont = font();
+    dialogFont.setPixelSize(FontPixels);
+    setFont(dialogFont);
+
+    title_ = new QLabel(this);
+    title_->setObjectName(QStringLiteral("Label3"));
+    QFont titleFont = dialogFont;
+    titleFont.setBold(true);
+    title_->setFont(titleFont);
+    title_->setGeometry(ToPixels(message_geometry::TitleLine));
+
+    messageView_ = new QScrollArea(this);
+    messageView_->setObjectName(QStringLiteral("MessageView"));
+    messageView_->setFrameShape(QFrame::NoFrame);
+    messageView_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    messageView_->setWidgetResizable(false);
+    messageView_->viewport()->setAutoFillBackground(false);
+    message_ = new QLabel;
+    message_->setObjectName(QStringLiteral("Label2"));
+    message_->setWordWrap(true);
+    message_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    message_->setTextFormat(Qt::PlainText);
+    messageView_->setWidget(message_);
+    message_->setAutoFillBackground(false);
+
+    icon_ = new QLabel(this);
+    icon_->setObjectName(QStringLiteral("Picture1"));
+    icon_->setAlignment(Qt::AlignCenter);
+
+    for (int i = 0; i < 3; ++i) {
+        auto* box = new ButtonBox(this);
+        box->setObjectName(QStringLiteral("Pic1(%1)").arg(i));
+        auto* caption = new QLabel(box);
+        caption->setObjectName(QStringLiteral("Label1(%1)").arg(i));
+        caption->setAlignment(Qt::AlignCenter);
+        caption->setTextFormat(Qt::PlainText);
+        caption->installEventFilter(this);
+        buttons_[i] = box;
+        captions_[i] = caption;
+    }
+}
+
+int MessageDialog::showMessage(const MessageRequest& request) {
+    using namespace message_geometry;
+    for (int i = 0; i < 3; ++i) setButtonPressed(i, false);
+    pressedIndex_ = -1;
+
+    message_->setText(QString::fromStdString(request.Text));
+    const int messageWidth = ToPixels(MessageWidth);
+    const int messagePixels =
+        std::max(message_->heightForWidth(messageWidth), message_->fontMetrics().height());
+    message_->resize(messageWidth, messagePixels);
+
+    QScreen* screen = parentWidget() != nullptr ? parentWidget()->screen() : this->screen();
+    if (screen == nullptr) screen = QGuiApplication::primaryScreen();
+    const QRect available = screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 800, 600);
+
+    layout_ = LayOutMessage(messagePixels * message_geometry::TwipsPerPixel,
+                            !request.Button2.empty(), !request.Button3.empty(),
+                            available.height() * message_geometry::TwipsPerPixel);
+
+    // A scrolling message keeps its width: the scroll bar takes the gap before the icon.
+    QRect view = ToPixels(layout_.MessageView);
+    if (layout_.Scrolls) {
+        view.setWidth(view.width() + messageView_->verticalScrollBar()->sizeHint().width());
+    }
+    messageView_->setVerticalScrollBarPolicy(layout_.Scrolls ? Qt::ScrollBarAlwaysOn
+                                                             : Qt::ScrollBarAlwaysOff);
+    messageView_->setGeometry(view);
+    messageView_->verticalScrollBar()->setValue(0);
+
+    const QSize size(ToPixels(layout_.Width), ToPixels(layout_.Height));
+    setFixedSize(size);
+    move(available.left() + (available.width() - size.width()) / 2,
+         available.top() + (available.height() - size.height()) / 2);
+
+    title_->setText(QStringLiteral("   ") + QString::fromStdString(request.Title));
+    const std::array<const std::string*, 3> captions{&request.Button1, &request.Button2,
+                                                     &request.Button3};
+    for (int i = 0; i < 3; ++i) {
+        captions_[i]->setText(QString::fromStdString(*captions[i]));
+        buttons_[i]->setGeometry(ToPixels(layout_.Buttons[i]));
+        FitCaption(captions_[i], buttons_[i]->width() - 6);
+        buttons_[i]->setVisible(layout_.ButtonShown[i]);
+        setButtonPressed(i, false);
+    }
+
+    icon_->setGeometry(ToPixels(layout_.Icon));
+    icon_->setPixmap(CardArt::dialogIcon(request.IconIndex, devicePixelRatioF()));
+
+    update();
+    if (sounds_ != nullptr) sounds_->play(Sound::Ringout);
+    return exec();
+}
+
+void MessageDialog::reject() {}
+
+void MessageDialog::closeEvent(QCloseEvent* event) {
+    event->ignore();
+}
+
+void MessageDialog::paintEvent(QPaintEvent*) {
+    // Raised like the buttons: a light box with grey lines along its bottom and right, inside a
+    // one-pixel edge, light at the top and left and dark at the bottom and right.
+    QPainter painter(this);
+    const int w = width();
+    const int h = height();
+    painter.fillRect(rect(), Qt::white);
+    painter.setPen(Shadow);
+    painter.drawLine(0, h - 1, w - 1, h - 1);
+    painter.drawLine(w - 1, h - 1, w - 1, 0);
+    painter.fillRect(QRect(QPoint(1, 1), QPoint(w - 2, h - 2)), LightGrey);
+    painter.setPen(Grey);
+    painter.drawLine(1, h - 2, w - 2, h - 2);
+    painter.drawLine(w - 2, h - 2, w - 2, 2);
+}
+
+bool MessageDialog::eventFilter(QObject* watched, QEvent* event) {
+    const auto found = std::find(captions_.begin(), captions_.end(), watched);
+    if (found == captions_.end()) return QDialog::eventFilter(watched, event);
+    const int index = static_cast<int>(found - captions_.begin());
+    switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+            pressedIndex_ = index;
+            setButtonPressed(index, true);
+            return true;
+        case QEvent::MouseButtonRelease: {
+            // A click is a left press and release on the same caption.
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            const bool click = mouse->button() == Qt::LeftButton && pressedIndex_ == index &&
+                               captions_[index]->rect().contains(mouse->position().toPoint());
+            pressedIndex_ = -1;
+            if (click) done(index);
+            return true;
+        }
+        default:
+            return QDialog::eventFilter(watched, event);
+    }
+}
+
+void MessageDialog::setButtonPressed(int index, bool pressed) {
+    ButtonBox* box = buttons_[index];
+    box->setPressed(pressed);
+    const int w = box->width();
+    const int h = box->height();
+    captions_[index]->setGeometry(pressed ? QRect(2, 2, w - 3, h - 3) : QRect(1, 1, w - 2, h - 2));
+}
 
 }  // namespace corvane
