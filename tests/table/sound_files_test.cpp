@@ -1,7 +1,9 @@
 #include "sound_player.h"
 
 #include <QCoreApplication>
+#include <QAudioDevice>
 #include <QFile>
+#include <QMediaDevices>
 #include <QSignalSpy>
 
 #include <gtest/gtest.h>
@@ -72,6 +74,15 @@ TEST(SoundFiles, AreShortQuietSixteenBitMonoWavesNextToTheProgram) {
         EXPECT_LT(peak, 32768 * 3 / 4) << "quiet enough and never clipped";
         const auto last = static_cast<std::int16_t>(Little(bytes, bytes.size() - 2, 2));
         EXPECT_LT(std::abs(static_cast<int>(last)), 64) << "ends without a click";
+    }
+}
+
+TEST(SoundPlayer, FindsTheBuiltSoundsWhereverThereIsAnAudioOutput) {
+    const bool audio = !QMediaDevices::defaultAudioOutput().isNull();
+    SoundPlayer player(QCoreApplication::applicationDirPath());
+    for (const SoundFile& sound : SoundFiles) {
+        EXPECT_EQ(player.canPlay(sound.sound), audio) << sound.name;
+        player.play(sound.sound);
     }
 }
 
