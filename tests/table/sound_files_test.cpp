@@ -1,7 +1,7 @@
 #include "sound_player.h"
 
-#include <QCoreApplication>
 #include <QAudioDevice>
+#include <QCoreApplication>
 #include <QFile>
 #include <QMediaDevices>
 #include <QSignalSpy>
