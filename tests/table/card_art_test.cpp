@@ -1,7 +1,6 @@
 #include "card_art.h"
 
 #include <QImage>
-#include <QPainter>
 
 #include <gtest/gtest.h>
 
@@ -128,17 +127,6 @@ TEST(CardArt, DenseScreensGetPicturesAtTheirOwnResolution) {
     EXPECT_DOUBLE_EQ(dense.devicePixelRatio(), 2.0);
     const QPixmap icon = CardArt::dialogIcon(2, 2.0);
     EXPECT_EQ(icon.size(), QSize(64, 64));
-}
-
-TEST(CardArt, NumbersOutsideThePictureListPaintNothing) {
-    for (int image : {0, -1, 70}) {
-        QImage blank(71, 96, QImage::Format_ARGB32);
-        blank.fill(Qt::transparent);
-        QPainter painter(&blank);
-        CardArt::paint(painter, QRectF(0, 0, 71, 96), image);
-        painter.end();
-        EXPECT_EQ(CountInk(blank, blank.rect()).opaque, 0) << "picture " << image;
-    }
 }
 
 }  // namespace

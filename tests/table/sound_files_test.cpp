@@ -96,12 +96,5 @@ TEST(SoundPlayer, MissingFilesAreSkippedSilently) {
     EXPECT_EQ(requests.size(), static_cast<qsizetype>(std::size(SoundFiles)));
 }
 
-TEST(SoundPlayer, LooksForEachFileInTheGivenDirectory) {
-    const SoundPlayer player(QStringLiteral("/opt/game"));
-    for (const SoundFile& sound : SoundFiles) {
-        EXPECT_EQ(player.path(sound.sound), QStringLiteral("/opt/game/") + sound.name);
-    }
-}
-
 }  // namespace
 }  // namespace corvane
