@@ -89,6 +89,7 @@ struct Game {
 
 private:
     Table* attached_ = nullptr;
+    mutable NullTable headless_;
 };
 
 bool IsTrump(const Game& g, int card);

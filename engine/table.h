@@ -91,8 +91,9 @@ public:
     virtual void ShowPlainMessage(const std::string& text) = 0;
 };
 
-// The table of a game that has no table attached: pauses return at once, sounds do nothing, every
-// message is answered with its first button, and nobody can wait for the person.
+// The table of a game that has no table attached: pauses return at once (its clock jumps to their
+// deadline), sounds do nothing, every message is answered with its first button, and nobody can
+// wait for the person.
 class NullTable final : public Table {
 public:
     void SetCardImage(int, int) override {}
@@ -104,12 +105,17 @@ public:
     void BringControlToFront(Control) override {}
     void SetStatusPanel(int, const std::string&, int) override {}
     void SetWindowCaption(const std::string&) override {}
-    std::int64_t TickCount() override { return 0; }
-    void ProcessEventsUntil(std::int64_t) override {}
+    std::int64_t TickCount() override { return now_; }
+    void ProcessEventsUntil(std::int64_t deadline) override {
+        if (deadline > now_) now_ = deadline;
+    }
     bool WaitForPlayer() override { return false; }
     void PlaySound(Sound) override {}
     int ShowMessage(const MessageRequest&) override { return 0; }
     void ShowPlainMessage(const std::string&) override {}
+
+private:
+    std::int64_t now_ = 0;
 };
 
 }  // namespace corvane
