@@ -1,0 +1,130 @@
+// What the window costs: the processor time of a pause and of a wait for the person (both sleep
+// in the event loop), the time from start-up to the first painted table, and the memory in use
+// once a hand is dealt. Runs on Qt's offscreen platform unless told otherwise.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QEventLoop>
+#include <QTimer>
+
+#include <sys/resource.h>
+
+#include <memory>
+
+#include "display.h"
+#include "frm_main.h"
+#include "game_runner.h"
+#include "hand_flow.h"
+#include "table_view.h"
+#include "window_table.h"
+
+namespace corvane {
+namespace {
+
+constexpr int kTwoSeconds = 2000;
+
+double ProcessorSeconds() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const auto seconds = [](const timeval& t) { return t.tv_sec + t.tv_usec / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+// Runs `step` once per iteration and reports the processor time it used as a share of one core.
+template <typename Step>
+void MeasureProcessorShare(benchmark::State& state, Step step) {
+    double processor = 0;
+    double wall = 0;
+    for (auto _ : state) {
+        QElapsedTimer clock;
+        clock.start();
+        const double before = ProcessorSeconds();
+        step();
+        processor += ProcessorSeconds() - before;
+        wall += clock.nsecsElapsed() / 1e9;
+    }
+    state.counters["core_percent"] = 100.0 * processor / wall;
+}
+
+void BM_PauseOfTwoSeconds(benchmark::State& state) {
+    FrmMain window;
+    window.show();
+    Game& g = window.game();
+    g.GameInProgress = true;
+    g.PauseTime = kTwoSeconds;
+    MeasureProcessorShare(state, [&] { Pause(g); });
+}
+BENCHMARK(BM_PauseOfTwoSeconds)->Iterations(2)->Unit(benchmark::kMillisecond);
+
+void BM_WaitForPersonOfTwoSeconds(benchmark::State& state) {
+    FrmMain window;
+    window.show();
+    Game& g = window.game();
+    g.GameInProgress = true;
+    MeasureProcessorShare(state, [&] {
+        g.WaitingForPlayer = true;
+        QTimer::singleShot(kTwoSeconds, &window, [&] {
+            g.WaitingForPlayer = false;
+            window.table().wakeWaits();
+        });
+        WaitForPlayer(g);
+    });
+}
+BENCHMARK(BM_WaitForPersonOfTwoSeconds)->Iterations(2)->Unit(benchmark::kMillisecond);
+
+// Quits a loop when the widget it watches paints for the first time.
+class FirstPaint : public QObject {
+public:
+    explicit FirstPaint(QEventLoop& loop) : loop_(loop) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) loop_.quit();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QEventLoop& loop_;
+};
+
+void BM_StartUpToFirstPaintedTable(benchmark::State& state) {
+    for (auto _ : state) {
+        QEventLoop loop;
+        FirstPaint watcher(loop);
+        auto window = std::make_unique<FrmMain>();
+        window->view().viewport()->installEventFilter(&watcher);
+        window->show();
+        loop.exec();
+        state.PauseTiming();
+        window.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_StartUpToFirstPaintedTable)->Unit(benchmark::kMillisecond);
+
+void BM_PeakMemoryAfterADealtHand(benchmark::State& state) {
+    for (auto _ : state) {
+        FrmMain window;
+        window.show();
+        window.game().Speed = 0;
+        window.runner().start(NewGame);
+        QApplication::processEvents();
+    }
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    state.counters["peak_resident_MiB"] = usage.ru_maxrss / 1024.0;
+}
+BENCHMARK(BM_PeakMemoryAfterADealtHand)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace corvane
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
