@@ -12,6 +12,9 @@ namespace corvane {
 CardItem::CardItem(int index, QGraphicsItem* parent)
     : QGraphicsItem(parent), index_(index), image_(ImageBack) {
     setAcceptedMouseButtons(Qt::LeftButton | Qt::RightButton);
+    // Drawn once per scale of the table at the screen's own resolution, then only copied: as
+    // sharp as drawing it every time, and quick enough for a stock pile of 47 cards.
+    setCacheMode(QGraphicsItem::DeviceCoordinateCache);
 }
 
 void CardItem::setImage(int image) {

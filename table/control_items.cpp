@@ -44,6 +44,7 @@ ControlItem::ControlItem(const ControlSpec& spec, QGraphicsItem* parent)
     setPos(spec.Rect.topLeft());
     if (!spec.ToolTip.empty()) setToolTip(ToQString(spec.ToolTip));
     setAcceptedMouseButtons(Qt::NoButton);
+    setCacheMode(QGraphicsItem::DeviceCoordinateCache);
 }
 
 void ControlItem::setCaption(const QString& caption) {

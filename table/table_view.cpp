@@ -21,6 +21,7 @@ TableView::TableView(TableScene* scene, QWidget* parent) : QGraphicsView(scene, 
     setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
                    QPainter::SmoothPixmapTransform);
     setBackgroundBrush(style::Letterbox);
+    setCacheMode(QGraphicsView::CacheBackground);
     setFocusPolicy(Qt::StrongFocus);
     setMinimumSize(320, 244);
     fitTable();
