@@ -31,7 +31,7 @@ inline const QColor ButtonText{0x10, 0x10, 0x10};
 
 inline constexpr int FrameLineWidth = 24;
 inline constexpr int FrameCornerRadius = 70;
-inline constexpr int BevelWidth = 24;
+inline constexpr int BevelWidth = 30;
 
 // A font of `size` twips that keeps its proportions at every scale of the table.
 QFont TableFont(int size, bool bold = false);

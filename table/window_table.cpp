@@ -111,13 +111,13 @@ void WindowTable::ProcessEventsUntil(std::int64_t deadline) {
 bool WindowTable::WaitForPlayer() {
     if (abandoned_) return true;
     QEventLoop loop;
-    runLoop(loop, waits_);
-    return true;
+    // Once the application is quitting no loop runs any more, and nobody can act.
+    return runLoop(loop, waits_) == 0;
 }
 
-void WindowTable::runLoop(QEventLoop& loop, std::vector<QEventLoop*>& running) {
+int WindowTable::runLoop(QEventLoop& loop, std::vector<QEventLoop*>& running) {
     const LoopRegistration registration(&loop, running);
-    loop.exec();
+    return loop.exec();
 }
 
 void WindowTable::wakeWaits() {

@@ -65,7 +65,8 @@ signals:
     void messageShown(const corvane::MessageRequest& request);
 
 private:
-    void runLoop(QEventLoop& loop, std::vector<QEventLoop*>& running);
+    // The loop's exit code: 0 when it was quit, -1 when the application is quitting.
+    int runLoop(QEventLoop& loop, std::vector<QEventLoop*>& running);
 
     TableScene* scene_;
     StatusPanels* panels_;

@@ -125,6 +125,19 @@ TEST_F(WindowTableTest, AbandonedHandEndsTheWaitForThePerson) {
     table->resume();
 }
 
+TEST_F(WindowTableTest, QuittingTheApplicationEndsAWaitingHand) {
+    bool stillInProgress = true;
+    QTimer::singleShot(0, &window, [&] {
+        g.WaitingForPlayer = true;
+        QTimer::singleShot(20, &window, [] { QCoreApplication::quit(); });
+        stillInProgress = WaitForPlayer(g);
+    });
+    QCoreApplication::exec();
+    EXPECT_FALSE(stillInProgress);
+    EXPECT_FALSE(g.GameInProgress);
+    EXPECT_EQ(table->nestedLoops(), 0);
+}
+
 TEST_F(WindowTableTest, WaitEndsOnlyWhenAnActionReleasesIt) {
     g.WaitingForPlayer = true;
     // A refused card: the person acted, but the game still waits.
