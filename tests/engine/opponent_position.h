@@ -1,7 +1,11 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
+#include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "card_table.h"
@@ -18,6 +22,30 @@ constexpr int Card(int value, int suit, int copy = 1) {
     return (suit - Diamonds) * 16 + rank * 2 + copy;
 }
 
+// A card in short: value 7 8 9 T J Q K A, suit D C H S, and a 2 for the second copy ("QS2").
+inline int C(std::string_view name) {
+    static constexpr std::string_view values = "789TJQKA";
+    static constexpr int valueCodes[] = {Seven, Eight, Nine, Ten, Jack, Queen, King, Ace};
+    static constexpr std::string_view suits = "DCHS";
+    const bool wellFormed = (name.size() == 2 || (name.size() == 3 && name[2] == '2')) &&
+                            values.find(name[0]) != std::string_view::npos &&
+                            suits.find(name[1]) != std::string_view::npos;
+    if (!wellFormed) throw std::invalid_argument("no such card: " + std::string(name));
+    return Card(valueCodes[values.find(name[0])], Diamonds + static_cast<int>(suits.find(name[1])),
+                name.size() == 3 ? 2 : 1);
+}
+
+// Cards in short, separated by blanks: "7D 7D2 KD".
+inline std::vector<int> Cards(std::string_view names) {
+    std::vector<int> cards;
+    while (!names.empty()) {
+        const std::size_t end = std::min(names.find(' '), names.size());
+        if (end > 0) cards.push_back(C(names.substr(0, end)));
+        names.remove_prefix(std::min(end + 1, names.size()));
+    }
+    return cards;
+}
+
 inline constexpr int NoUpCard = 0;
 inline constexpr int TarvishLeads = 0;
 
@@ -27,6 +55,34 @@ struct Position {
     int upCard = NoUpCard;
     int led = TarvishLeads;     // the card the person led, or TarvishLeads
     std::vector<int> person{};  // the person's hand, which Tarvish must never look at
+};
+
+// A position in short: Tarvish's holding, trumps, the up card and the card led ("" for none).
+inline Position InShort(std::string_view tarvish, int trumps, std::string_view upCard,
+                        std::string_view led) {
+    return {Cards(tarvish),
+            trumps,
+            upCard.empty() ? NoUpCard : C(upCard),
+            led.empty() ? TarvishLeads : C(led),
+            {}};
+}
+
+// One row of a table of Tarvish's choices, in short.
+struct ChoiceCase {
+    const char* name;
+    const char* tarvish;
+    int trumps;
+    const char* upCard;
+    const char* led;
+    const char* expected;
+};
+
+// Names each row of a parameterised table after its `name`.
+struct RowName {
+    template <typename Row>
+    std::string operator()(const testing::TestParamInfo<Row>& info) const {
+        return info.param.name;
+    }
 };
 
 // Puts every card in the stock, then deals the position out.

@@ -15,23 +15,9 @@ static_assert(Card(Jack, Diamonds, 2) == 8);
 static_assert(Card(Queen, Spades) == 57);
 static_assert(Card(Ace, Spades, 2) == 64);
 
-TEST(OpponentPositions, CardHelperNamesTheRightCards) {
-    Game g;
-    BuildCardTable(g);
-    for (int suit : SuitOrder) {
-        for (int value : RankOrder) {
-            for (int copy : {1, 2}) {
-                const CardRecord& c = g.CardTable[Card(value, suit, copy)];
-                EXPECT_EQ(c.Value, value);
-                EXPECT_EQ(c.Suit, suit);
-            }
-        }
-    }
-}
-
 struct SearchCase {
     const char* name;
-    std::vector<int> tarvish;
+    const char* tarvish;
     int trumps;
     std::function<int(const Game&)> search;
     int expected;
@@ -42,7 +28,8 @@ class SearchTest : public testing::TestWithParam<SearchCase> {};
 TEST_P(SearchTest, FindsTheCardTheRuleNames) {
     const SearchCase& row = GetParam();
     Game g;
-    Arrange(g, {row.tarvish, row.trumps, NoUpCard, TarvishLeads, EveryOtherFirstCopy(row.tarvish)});
+    const std::vector<int> tarvish = Cards(row.tarvish);
+    Arrange(g, {tarvish, row.trumps, NoUpCard, TarvishLeads, EveryOtherFirstCopy(tarvish)});
     EXPECT_EQ(row.search(g), row.expected)
         << Describe(g, row.search(g)) << " instead of " << Describe(g, row.expected);
 }
@@ -53,177 +40,81 @@ int Holds(bool held) {
 
 const SearchCase kSearchCases[] = {
     // TarvishHolds and CountHeldOfValue
-    {"HoldsSecondCopyOnly",
-     {Card(King, Hearts, 2)},
-     Clubs,
-     [](const Game& g) { return Holds(TarvishHolds(g, King, Hearts)); },
-     1},
-    {"HoldsNotThePersonsCard",
-     {Card(King, Hearts, 2)},
-     Clubs,
-     [](const Game& g) { return Holds(TarvishHolds(g, Queen, Hearts)); },
-     0},
-    {"HoldsNotAnotherSuit",
-     {Card(King, Hearts, 2)},
-     Clubs,
-     [](const Game& g) { return Holds(TarvishHolds(g, King, Spades)); },
-     0},
-    {"CountsBothCopiesAndAllSuits",
-     {Card(Ace, Diamonds), Card(Ace, Diamonds, 2), Card(Ace, Spades, 2), Card(Ten, Spades)},
-     Clubs,
-     [](const Game& g) { return CountHeldOfValue(g, Ace); },
-     3},
-    {"CountsNothingOfAValueNotHeld",
-     {Card(Ace, Diamonds)},
-     Clubs,
-     [](const Game& g) { return CountHeldOfValue(g, King); },
-     0},
+    {"HoldsSecondCopyOnly", "KH2", Clubs,
+     [](const Game& g) { return Holds(TarvishHolds(g, King, Hearts)); }, 1},
+    {"HoldsNotThePersonsCard", "KH2", Clubs,
+     [](const Game& g) { return Holds(TarvishHolds(g, Queen, Hearts)); }, 0},
+    {"HoldsNotAnotherSuit", "KH2", Clubs,
+     [](const Game& g) { return Holds(TarvishHolds(g, King, Spades)); }, 0},
+    {"CountsBothCopiesAndAllSuits", "AD AD2 AS2 TS", Clubs,
+     [](const Game& g) { return CountHeldOfValue(g, Ace); }, 3},
+    {"CountsNothingOfAValueNotHeld", "AD", Clubs,
+     [](const Game& g) { return CountHeldOfValue(g, King); }, 0},
 
     // FindHeldNonSpade
-    {"NonSpadeTakesTheFirstIndex",
-     {Card(Ace, Hearts, 2), Card(Ace, Clubs, 2), Card(Ace, Spades)},
-     Clubs,
-     [](const Game& g) { return FindHeldNonSpade(g, Ace); },
-     Card(Ace, Clubs, 2)},
-    {"NonSpadeIncludesTrumps",
-     {Card(Ten, Hearts), Card(Ten, Spades)},
-     Hearts,
-     [](const Game& g) { return FindHeldNonSpade(g, Ten); },
-     Card(Ten, Hearts)},
-    {"NonSpadeNeverFindsASpade",
-     {Card(Ace, Spades), Card(Ace, Spades, 2)},
-     Clubs,
-     [](const Game& g) { return FindHeldNonSpade(g, Ace); },
-     NoCard},
-    {"NonSpadeNeverFindsASpadeTrump",
-     {Card(Ten, Spades)},
-     Spades,
-     [](const Game& g) { return FindHeldNonSpade(g, Ten); },
-     NoCard},
+    {"NonSpadeTakesTheFirstIndex", "AH2 AC2 AS", Clubs,
+     [](const Game& g) { return FindHeldNonSpade(g, Ace); }, C("AC2")},
+    {"NonSpadeIncludesTrumps", "TH TS", Hearts,
+     [](const Game& g) { return FindHeldNonSpade(g, Ten); }, C("TH")},
+    {"NonSpadeNeverFindsASpade", "AS AS2", Clubs,
+     [](const Game& g) { return FindHeldNonSpade(g, Ace); }, NoCard},
+    {"NonSpadeNeverFindsASpadeTrump", "TS", Spades,
+     [](const Game& g) { return FindHeldNonSpade(g, Ten); }, NoCard},
 
     // FindHeldPlain and FindHeldTrump
-    {"PlainSkipsTrumps",
-     {Card(Nine, Diamonds), Card(Nine, Spades, 2)},
-     Diamonds,
-     [](const Game& g) { return FindHeldPlain(g, Nine); },
-     Card(Nine, Spades, 2)},
-    {"PlainTakesTheFirstIndex",
-     {Card(Nine, Hearts, 2), Card(Nine, Hearts)},
-     Diamonds,
-     [](const Game& g) { return FindHeldPlain(g, Nine); },
-     Card(Nine, Hearts)},
-    {"PlainFindsNothingInATrumpsOnlyHand",
-     {Card(Nine, Clubs)},
-     Clubs,
-     [](const Game& g) { return FindHeldPlain(g, Nine); },
-     NoCard},
-    {"TrumpTakesTheFirstIndex",
-     {Card(Eight, Spades, 2), Card(Eight, Spades), Card(Eight, Clubs)},
-     Spades,
-     [](const Game& g) { return FindHeldTrump(g, Eight); },
-     Card(Eight, Spades)},
-    {"TrumpSkipsPlainCards",
-     {Card(Eight, Clubs)},
-     Spades,
-     [](const Game& g) { return FindHeldTrump(g, Eight); },
+    {"PlainSkipsTrumps", "9D 9S2", Diamonds, [](const Game& g) { return FindHeldPlain(g, Nine); },
+     C("9S2")},
+    {"PlainTakesTheFirstIndex", "9H2 9H", Diamonds,
+     [](const Game& g) { return FindHeldPlain(g, Nine); }, C("9H")},
+    {"PlainFindsNothingInATrumpsOnlyHand", "9C", Clubs,
+     [](const Game& g) { return FindHeldPlain(g, Nine); }, NoCard},
+    {"TrumpTakesTheFirstIndex", "8S2 8S 8C", Spades,
+     [](const Game& g) { return FindHeldTrump(g, Eight); }, C("8S")},
+    {"TrumpSkipsPlainCards", "8C", Spades, [](const Game& g) { return FindHeldTrump(g, Eight); },
      NoCard},
 
     // LowestHeldOfSuit
-    {"LowestIsTheSeven",
-     {Card(Ace, Clubs), Card(Seven, Clubs), Card(Eight, Clubs)},
-     Hearts,
-     [](const Game& g) { return LowestHeldOfSuit(g, Clubs); },
-     Card(Seven, Clubs)},
-    {"LowestTakesTheLaterCopy",
-     {Card(Jack, Clubs), Card(Jack, Clubs, 2), Card(Queen, Clubs)},
-     Hearts,
-     [](const Game& g) { return LowestHeldOfSuit(g, Clubs); },
-     Card(Jack, Clubs, 2)},
-    {"LowestRanksTheKingBelowTheTen",
-     {Card(Ten, Clubs), Card(King, Clubs)},
-     Hearts,
-     [](const Game& g) { return LowestHeldOfSuit(g, Clubs); },
-     Card(King, Clubs)},
-    {"LowestRanksTheAceHighest",
-     {Card(Ace, Clubs), Card(Ten, Clubs, 2)},
-     Hearts,
-     [](const Game& g) { return LowestHeldOfSuit(g, Clubs); },
-     Card(Ten, Clubs, 2)},
-    {"LowestOfASuitNotHeldIsTheLastHeldCard",
-     {Card(Seven, Diamonds), Card(Nine, Spades), Card(Ace, Clubs)},
-     Hearts,
-     [](const Game& g) { return LowestHeldOfSuit(g, Hearts); },
-     Card(Nine, Spades)},
-    {"LowestOfAnEmptyHandIsNothing",
-     {},
-     Hearts,
-     [](const Game& g) { return LowestHeldOfSuit(g, Hearts); },
-     NoCard},
+    {"LowestIsTheSeven", "AC 7C 8C", Hearts,
+     [](const Game& g) { return LowestHeldOfSuit(g, Clubs); }, C("7C")},
+    {"LowestTakesTheLaterCopy", "JC JC2 QC", Hearts,
+     [](const Game& g) { return LowestHeldOfSuit(g, Clubs); }, C("JC2")},
+    {"LowestRanksTheKingBelowTheTen", "TC KC", Hearts,
+     [](const Game& g) { return LowestHeldOfSuit(g, Clubs); }, C("KC")},
+    {"LowestRanksTheAceHighest", "AC TC2", Hearts,
+     [](const Game& g) { return LowestHeldOfSuit(g, Clubs); }, C("TC2")},
+    {"LowestOfASuitNotHeldIsTheLastHeldCard", "7D 9S AC", Hearts,
+     [](const Game& g) { return LowestHeldOfSuit(g, Hearts); }, C("9S")},
+    {"LowestOfAnEmptyHandIsNothing", "", Hearts,
+     [](const Game& g) { return LowestHeldOfSuit(g, Hearts); }, NoCard},
 
     // LongestPlainSuit
-    {"LongestCountsNoTrumps",
-     {Card(Seven, Hearts), Card(Eight, Hearts), Card(Nine, Hearts), Card(Seven, Clubs)},
-     Hearts,
-     [](const Game& g) { return LongestPlainSuit(g); },
-     Clubs},
-    {"LongestTieGoesToDiamonds",
-     {Card(Seven, Spades), Card(Seven, Diamonds)},
-     Hearts,
-     [](const Game& g) { return LongestPlainSuit(g); },
+    {"LongestCountsNoTrumps", "7H 8H 9H 7C", Hearts,
+     [](const Game& g) { return LongestPlainSuit(g); }, Clubs},
+    {"LongestTieGoesToDiamonds", "7S 7D", Hearts, [](const Game& g) { return LongestPlainSuit(g); },
      Diamonds},
-    {"LongestTieGoesToClubsBeforeHearts",
-     {Card(Seven, Hearts), Card(Seven, Clubs)},
-     Spades,
-     [](const Game& g) { return LongestPlainSuit(g); },
-     Clubs},
-    {"LongestTieGoesToHeartsBeforeSpades",
-     {Card(Seven, Spades), Card(Seven, Hearts)},
-     Clubs,
-     [](const Game& g) { return LongestPlainSuit(g); },
-     Hearts},
-    {"LongestMayBeSpades",
-     {Card(Seven, Spades), Card(Ace, Spades), Card(Seven, Hearts)},
-     Clubs,
-     [](const Game& g) { return LongestPlainSuit(g); },
+    {"LongestTieGoesToClubsBeforeHearts", "7H 7C", Spades,
+     [](const Game& g) { return LongestPlainSuit(g); }, Clubs},
+    {"LongestTieGoesToHeartsBeforeSpades", "7S 7H", Clubs,
+     [](const Game& g) { return LongestPlainSuit(g); }, Hearts},
+    {"LongestMayBeSpades", "7S AS 7H", Clubs, [](const Game& g) { return LongestPlainSuit(g); },
      Spades},
-    {"LongestOfTrumpsOnlyIsDiamonds",
-     {Card(Seven, Spades), Card(Ace, Spades)},
-     Spades,
-     [](const Game& g) { return LongestPlainSuit(g); },
-     Diamonds},
-    {"LongestOfTrumpsOnlyIsDiamondsEvenWhenTrumps",
-     {Card(Seven, Diamonds)},
-     Diamonds,
-     [](const Game& g) { return LongestPlainSuit(g); },
-     Diamonds},
+    {"LongestOfTrumpsOnlyIsDiamonds", "7S AS", Spades,
+     [](const Game& g) { return LongestPlainSuit(g); }, Diamonds},
+    {"LongestOfTrumpsOnlyIsDiamondsEvenWhenTrumps", "7D", Diamonds,
+     [](const Game& g) { return LongestPlainSuit(g); }, Diamonds},
 
     // LastHeldCard and FindCard
-    {"LastHeldIsTheHighestIndex",
-     {Card(Ace, Spades), Card(Seven, Diamonds)},
-     Clubs,
-     [](const Game& g) { return LastHeldCard(g); },
-     Card(Ace, Spades)},
-    {"FindCardTakesTheFirstCopy",
-     {Card(Ten, Hearts, 2), Card(Ten, Hearts)},
-     Clubs,
-     [](const Game& g) { return FindCard(g, LocTarvishHand, Ten, Hearts); },
-     Card(Ten, Hearts)},
-    {"FindCardKeepsToItsLocation",
-     {Card(Ten, Hearts, 2)},
-     Clubs,
-     [](const Game& g) { return FindCard(g, LocPlayerHand, Ten, Hearts); },
-     Card(Ten, Hearts)},
-    {"FindCardFindsNothingMissing",
-     {Card(Ten, Hearts, 2)},
-     Clubs,
-     [](const Game& g) { return FindCard(g, LocTarvishHand, Ten, Clubs); },
-     NoCard},
+    {"LastHeldIsTheHighestIndex", "AS 7D", Clubs, [](const Game& g) { return LastHeldCard(g); },
+     C("AS")},
+    {"FindCardTakesTheFirstCopy", "TH2 TH", Clubs,
+     [](const Game& g) { return FindCard(g, LocTarvishHand, Ten, Hearts); }, C("TH")},
+    {"FindCardKeepsToItsLocation", "TH2", Clubs,
+     [](const Game& g) { return FindCard(g, LocPlayerHand, Ten, Hearts); }, C("TH")},
+    {"FindCardFindsNothingMissing", "TH2", Clubs,
+     [](const Game& g) { return FindCard(g, LocTarvishHand, Ten, Clubs); }, NoCard},
 };
 
-INSTANTIATE_TEST_SUITE_P(Opponent, SearchTest, testing::ValuesIn(kSearchCases),
-                         [](const testing::TestParamInfo<SearchCase>& info) {
-                             return info.param.name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Opponent, SearchTest, testing::ValuesIn(kSearchCases), RowName());
 
 TEST(OpponentSearches, MeldsOnTheTableStillCount) {
     Game g;
