@@ -75,9 +75,9 @@ int LongestPlainSuit(const Game& g) {
             ++count[c.Suit];
         }
     }
-    // The first suit that is at least as long as every other wins, so with no plain card at all
-    // the answer is Diamonds, even when Diamonds are trumps.
-    for (int suit : SuitOrder) {
+    // Diamonds if at least as long as every other suit, else Clubs if so, else Hearts, else
+    // Spades. With no plain card at all that is Diamonds, even when Diamonds are trumps.
+    for (int suit : {Diamonds, Clubs, Hearts}) {
         bool longest = true;
         for (int other : SuitOrder) longest = longest && count[suit] >= count[other];
         if (longest) return suit;
