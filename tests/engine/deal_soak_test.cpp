@@ -4,6 +4,7 @@
 #include <array>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "card_table.h"
 #include "game_state.h"
@@ -80,6 +81,16 @@ TEST(DealSoakTest, EveryCardIsAccountedForDealAfterDeal) {
                     FAIL() << "card " << i << " is nowhere: location " << g.CardTable[i].Location;
             }
         }
+        // The person's row runs from the weakest value to the strongest.
+        std::vector<int> person;
+        for (int i = 1; i <= CardCount; ++i) {
+            if (g.CardTable[i].Location == LocPlayerHand) person.push_back(i);
+        }
+        std::sort(person.begin(), person.end(),
+                  [&](int a, int b) { return table.Cards[a].Left < table.Cards[b].Left; });
+        ASSERT_TRUE(std::is_sorted(person.begin(), person.end(), [&](int a, int b) {
+            return StrengthRank(g.CardTable[a].Value) < StrengthRank(g.CardTable[b].Value);
+        }));
         // Distinct places in each row mean no card was dealt twice and none went missing.
         ASSERT_EQ(personLefts, (std::set<int>{2500, 3000, 3500, 4000, 4500, 5000, 5500, 6000}));
         ASSERT_EQ(tarvishLefts, (std::set<int>{2500, 2850, 3200, 3550, 3900, 4250, 4600, 4950}));

@@ -31,14 +31,6 @@ struct DealFixture : testing::Test {
         for (int i = 1; i <= CardCount; ++i) n += g.CardTable[i].Location == location;
         return n;
     }
-
-    std::vector<int> CardsAt(int location) const {
-        std::vector<int> cards;
-        for (int i = 1; i <= CardCount; ++i) {
-            if (g.CardTable[i].Location == location) cards.push_back(i);
-        }
-        return cards;
-    }
 };
 
 // The first seed whose deal, with the given dealer before it, turns up a card that `wanted`
@@ -376,45 +368,6 @@ INSTANTIATE_TEST_SUITE_P(Speeds, DealPacingTest,
                                          DealPacing{"FastWithASeven", SpeedFast, true},
                                          DealPacing{"SlowWithASeven", SpeedSlow, true}),
                          [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(DealFixture, HandsAreLaidOutFaceUpByValueAndFaceDownInARow) {
-    g.Dealer = PlayerPerson;
-    NewGame(g);
-
-    std::vector<int> person = CardsAt(LocPlayerHand);
-    std::stable_sort(person.begin(), person.end(), [&](int a, int b) {
-        return StrengthRank(g.CardTable[a].Value) < StrengthRank(g.CardTable[b].Value);
-    });
-    ASSERT_EQ(person.size(), 8u);
-    for (std::size_t k = 0; k < person.size(); ++k) {
-        const HeadlessTable::CardPicture& pic = table.Cards[person[k]];
-        EXPECT_EQ(pic.Left, 2500 + 500 * static_cast<int>(k)) << person[k];
-        EXPECT_EQ(pic.Top, 8160) << person[k];
-        EXPECT_EQ(pic.Image, person[k]);
-        EXPECT_TRUE(pic.Visible) << person[k];
-    }
-
-    const std::vector<int> tarvish = CardsAt(LocTarvishHand);
-    ASSERT_EQ(tarvish.size(), 8u);
-    for (std::size_t k = 0; k < tarvish.size(); ++k) {
-        const HeadlessTable::CardPicture& pic = table.Cards[tarvish[k]];
-        EXPECT_EQ(pic.Left, 2500 + 350 * static_cast<int>(k)) << tarvish[k];
-        EXPECT_EQ(pic.Top, 110) << tarvish[k];
-        EXPECT_EQ(pic.Image, ImageBack) << tarvish[k];
-        EXPECT_TRUE(pic.Visible) << tarvish[k];
-    }
-
-    const std::vector<int> stock = CardsAt(LocStock);
-    ASSERT_EQ(stock.size(), 47u);
-    for (std::size_t k = 0; k < stock.size(); ++k) {
-        const HeadlessTable::CardPicture& pic = table.Cards[stock[k]];
-        EXPECT_EQ(pic.Left, 3 * static_cast<int>(k)) << stock[k];
-        EXPECT_EQ(pic.Top, 4 * static_cast<int>(k)) << stock[k];
-        EXPECT_EQ(pic.Image, ImageBack) << stock[k];
-    }
-    EXPECT_EQ(Caption(g, Control::CmdSort), "Sort Suits");
-    EXPECT_EQ(g.PauseTime, g.Speed);
-}
 
 struct SevenCase {
     const char* name;
