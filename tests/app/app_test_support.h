@@ -42,13 +42,14 @@ inline void Prepare(Game& g, std::uint64_t seed, int dealtLast) {
     g.PauseTime = g.Speed;
 }
 
-// Counts the messages the window shows and answers each with its first button.
+// Counts the messages the window shows and answers each with its first button, after
+// `answerAfter` milliseconds.
 class MessageCounter {
 public:
     explicit MessageCounter(WindowTable& table) {
         QObject::connect(&table, &WindowTable::messageShown, &table, [this] {
             ++count;
-            QTimer::singleShot(0, [] {
+            QTimer::singleShot(answerAfter, [] {
                 if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
                     dialog->done(0);
                 }
@@ -56,6 +57,7 @@ public:
         });
     }
     int count = 0;
+    int answerAfter = 0;
 };
 
 inline int CountAt(const Game& g, int location) {

@@ -151,6 +151,43 @@ TEST_F(RunnerTest, SortButtonWorksWhileTheGameWaits) {
     EXPECT_EQ(sort->caption(), "Sort Same");
 }
 
+// A message that comes up during a pause holds the pause until it is answered, and no longer.
+struct DialogInPauseCase {
+    const char* name;
+    int answerAfter;
+    int shortestPause;
+};
+
+class DialogDuringAPause : public RunnerTest,
+                           public testing::WithParamInterface<DialogInPauseCase> {};
+
+TEST_P(DialogDuringAPause, PauseEndsAtItsTimeOrWhenTheDialogIsAnswered) {
+    messages.answerAfter = GetParam().answerAfter;
+    std::int64_t took = 0;
+    QTimer::singleShot(10, &window, [this] {
+        ShowMessage(g, "Player this is the Stock", "Right", "", "", 3, "The Stock");
+    });
+    window.runner().start([&](Game& game) {
+        game.GameInProgress = true;
+        game.PauseTime = 80;
+        const std::int64_t start = window.table().TickCount();
+        Pause(game);
+        took = window.table().TickCount() - start;
+    });
+    EXPECT_EQ(messages.count, 1);
+    EXPECT_EQ(g.DialogChoice, 0);
+    EXPECT_GE(took, GetParam().shortestPause);
+    EXPECT_LT(took, GetParam().shortestPause + 2000);
+    EXPECT_EQ(window.table().nestedLoops(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, DialogDuringAPause,
+                         testing::Values(DialogInPauseCase{"AnsweredWithinThePause", 0, 80},
+                                         DialogInPauseCase{"AnsweredAfterThePause", 200, 200}),
+                         [](const testing::TestParamInfo<DialogInPauseCase>& info) {
+                             return std::string(info.param.name);
+                         });
+
 // A procedure that waits for the person like the trick cycle, and records how it ended.
 struct WaitingHand {
     bool returned = false;
