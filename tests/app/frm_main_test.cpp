@@ -1,5 +1,3 @@
-#include <QAction>
-#include <QMenuBar>
 #include <QScreen>
 #include <QTimer>
 
@@ -79,19 +77,6 @@ TEST(FrmMain, OpensWithinTheScreenAtTheTablesProportions) {
     EXPECT_LE(window.frameGeometry().height(), screen.height());
     const QSize table = window.view().viewport()->size();
     EXPECT_NEAR(table.width() / double(table.height()), double(TableWidth) / TableHeight, 0.01);
-}
-
-TEST(FrmMain, PlayMenuHoldsNewGameOnF2AndExitOnCtrlX) {
-    FrmMain window;
-    const QList<QAction*> menus = window.menuBar()->actions();
-    ASSERT_FALSE(menus.isEmpty());
-    EXPECT_EQ(menus.first()->text(), "&Play");
-    const QList<QAction*> items = menus.first()->menu()->actions();
-    ASSERT_EQ(items.size(), 2);
-    EXPECT_EQ(items[0]->text(), "New Game");
-    EXPECT_EQ(items[0]->shortcut(), QKeySequence(Qt::Key_F2));
-    EXPECT_EQ(items[1]->text(), "Exit");
-    EXPECT_EQ(items[1]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_X));
 }
 
 TEST(FrmMain, F2DealsANewGame) {

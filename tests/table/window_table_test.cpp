@@ -85,11 +85,6 @@ INSTANTIATE_TEST_SUITE_P(Lengths, PauseTest,
                              return std::string(info.param.name);
                          });
 
-TEST_F(WindowTableTest, CardSoundWaitsLikeAPause) {
-    g.PauseTime = 40;
-    EXPECT_GE(Timed([this] { PlayDealSound(g); }), 40);
-}
-
 TEST_F(WindowTableTest, PauseSleepsInsteadOfSpinning) {
     g.PauseTime = 300;
     const std::clock_t before = std::clock();
@@ -178,14 +173,6 @@ TEST_F(WindowTableTest, CardsAndFramesShareOneFrontToBackOrder) {
     EXPECT_GT(scene.card(11)->zValue(), frame->zValue());
     // A label lies under every card, wherever it is.
     EXPECT_LT(scene.control(Control::LblInfo)->zValue(), scene.card(1)->zValue());
-}
-
-TEST_F(WindowTableTest, StatusPanelShowsTheTrumpSymbol) {
-    SetStatusPanel(g, 1, "Hearts are Trumps", SuitSymbolImage(Hearts));
-    EXPECT_EQ(panels.panel(1)->text(), "Hearts are Trumps");
-    EXPECT_EQ(panels.panel(1)->image(), 68);
-    SetStatusPanel(g, 1, "");
-    EXPECT_EQ(panels.panel(1)->image(), 0);
 }
 
 // The person's mouse on the table, through a view of it.
