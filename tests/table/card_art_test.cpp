@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+#include <vector>
+
 #include "card_table.h"
 
 namespace corvane {
@@ -13,120 +16,63 @@ QImage Render(int image, QSize size = QSize(CardArt::CardWidth, CardArt::CardHei
     return CardArt::pixmap(image, size).toImage().convertToFormat(QImage::Format_ARGB32);
 }
 
-struct InkCount {
+// Opaque pixels of an area, and those of them that are clearly red or near black.
+struct Ink {
     int opaque = 0;
     int red = 0;
     int dark = 0;
 };
 
-InkCount CountInk(const QImage& image, QRect area) {
-    InkCount count;
+Ink InkOf(const QImage& image, QRect area) {
+    Ink ink;
     for (int y = area.top(); y <= area.bottom(); ++y) {
         for (int x = area.left(); x <= area.right(); ++x) {
             const QColor c = image.pixelColor(x, y);
             if (c.alpha() < 200) continue;
-            ++count.opaque;
-            if (c.red() > 150 && c.green() < 90 && c.blue() < 90) ++count.red;
-            if (c.red() < 70 && c.green() < 70 && c.blue() < 70) ++count.dark;
+            ++ink.opaque;
+            ink.red += c.red() > 150 && c.green() < 90 && c.blue() < 90;
+            ink.dark += c.red() < 70 && c.green() < 70 && c.blue() < 70;
         }
     }
-    return count;
+    return ink;
 }
 
-int SuitOfImage(int image) {
-    return SuitOrder[(image - 1) / 16];
-}
-bool IsRedSuit(int suit) {
-    return suit == Diamonds || suit == Hearts;
-}
-
-TEST(CardArt, EveryPictureAndIconDrawsSomethingWithMoreThanOneColour) {
-    std::vector<std::pair<std::string, QImage>> pictures;
-    for (int image = 1; image <= 69; ++image) {
-        pictures.emplace_back("picture " + std::to_string(image), Render(image));
-    }
-    for (int icon = 1; icon <= 3; ++icon) {
-        pictures.emplace_back(
-            "icon " + std::to_string(icon),
-            CardArt::dialogIcon(icon).toImage().convertToFormat(QImage::Format_ARGB32));
-    }
-    for (const auto& [name, image] : pictures) {
-        SCOPED_TRACE(name);
-        const InkCount ink = CountInk(image, image.rect());
-        EXPECT_GT(ink.opaque, image.width() * image.height() / 10);
-        bool varied = false;
-        for (int y = 0; y < image.height() && !varied; ++y) {
-            for (int x = 0; x < image.width() && !varied; ++x) {
-                varied = image.pixel(x, y) != image.pixel(image.width() / 2, image.height() / 2);
-            }
-        }
-        EXPECT_TRUE(varied);
-    }
-}
-
-TEST(CardArt, BothCopiesOfACardLookTheSameAndAllOtherPicturesDiffer) {
-    std::vector<QImage> distinct;
+TEST(CardArt, EveryPictureShowsSomethingOfItsOwnAndBothCopiesOfACardLookTheSame) {
+    std::vector<QImage> distinct;  // one of each card, the back, the suit symbols, the icons
     for (int image = 1; image <= 64; image += 2) {
-        const QImage first = Render(image);
-        EXPECT_EQ(first, Render(image + 1)) << "cards " << image << " and " << image + 1;
-        distinct.push_back(first);
+        distinct.push_back(Render(image));
+        EXPECT_EQ(distinct.back(), Render(image + 1)) << "cards " << image << " and " << image + 1;
     }
-    distinct.push_back(Render(ImageBack));
-    for (int suit : SuitOrder) distinct.push_back(Render(SuitSymbolImage(suit)));
+    for (int image = ImageBack; image <= 69; ++image) distinct.push_back(Render(image));
+    for (int icon = 1; icon <= 3; ++icon) distinct.push_back(CardArt::dialogIcon(icon).toImage());
     for (std::size_t a = 0; a < distinct.size(); ++a) {
-        for (std::size_t b = a + 1; b < distinct.size(); ++b) {
-            EXPECT_NE(distinct[a], distinct[b]) << "pictures at positions " << a << " and " << b;
+        const QImage& image = distinct[a];
+        EXPECT_GT(InkOf(image, image.rect()).opaque, image.width() * image.height() / 10) << a;
+        std::set<QRgb> colours;
+        for (int y = 0; y < image.height(); y += 3) {
+            for (int x = 0; x < image.width(); x += 3) colours.insert(image.pixel(x, y));
         }
-    }
-    for (int a = 1; a <= 3; ++a) {
-        for (int b = a + 1; b <= 3; ++b) {
-            EXPECT_NE(CardArt::dialogIcon(a).toImage(), CardArt::dialogIcon(b).toImage());
+        EXPECT_GT(colours.size(), 2u) << "picture at position " << a << " is one colour";
+        for (std::size_t b = a + 1; b < distinct.size(); ++b) {
+            EXPECT_NE(image, distinct[b]) << "pictures at positions " << a << " and " << b;
         }
     }
 }
 
 TEST(CardArt, DiamondsAndHeartsAreRedClubsAndSpadesBlack) {
+    const auto isRed = [](int suit) { return suit == Diamonds || suit == Hearts; };
     // The corner index is what a player reads in a fanned hand: rank and suit in the suit's colour.
-    const QRect corner(1, 1, 13, 25);
     for (int image = 1; image <= 64; ++image) {
-        SCOPED_TRACE("card " + std::to_string(image));
-        const InkCount ink = CountInk(Render(image), corner);
-        if (IsRedSuit(SuitOfImage(image))) {
-            EXPECT_GT(ink.red, 20);
-            EXPECT_EQ(ink.dark, 0);
-        } else {
-            EXPECT_GT(ink.dark, 20);
-            EXPECT_EQ(ink.red, 0);
-        }
+        const Ink ink = InkOf(Render(image), QRect(1, 1, 13, 25));
+        const bool red = isRed(SuitOrder[(image - 1) / 16]);
+        EXPECT_GT(red ? ink.red : ink.dark, 20) << "card " << image;
+        EXPECT_EQ(red ? ink.dark : ink.red, 0) << "card " << image;
     }
     for (int suit : SuitOrder) {
-        SCOPED_TRACE("symbol of suit " + std::to_string(suit));
-        const QImage symbol = Render(SuitSymbolImage(suit), QSize(16, 16));
-        const InkCount ink = CountInk(symbol, symbol.rect());
-        EXPECT_GT(IsRedSuit(suit) ? ink.red : ink.dark, 40);
-        EXPECT_EQ(IsRedSuit(suit) ? ink.dark : ink.red, 0);
+        const Ink ink = InkOf(Render(SuitSymbolImage(suit), QSize(16, 16)), QRect(0, 0, 16, 16));
+        EXPECT_GT(isRed(suit) ? ink.red : ink.dark, 40) << "symbol of suit " << suit;
+        EXPECT_EQ(isRed(suit) ? ink.dark : ink.red, 0) << "symbol of suit " << suit;
     }
-}
-
-TEST(CardArt, CardsHaveRoundedTransparentCornersAndFillTheirBox) {
-    for (int image : {1, 23, 45, 64, ImageBack}) {
-        SCOPED_TRACE("picture " + std::to_string(image));
-        const QImage card = Render(image);
-        for (QPoint corner : {QPoint(0, 0), QPoint(70, 0), QPoint(0, 95), QPoint(70, 95)}) {
-            EXPECT_EQ(card.pixelColor(corner).alpha(), 0);
-        }
-        for (QPoint edge : {QPoint(35, 0), QPoint(0, 48), QPoint(70, 48), QPoint(35, 95)}) {
-            EXPECT_GT(card.pixelColor(edge).alpha(), 100);
-        }
-    }
-}
-
-TEST(CardArt, DenseScreensGetPicturesAtTheirOwnResolution) {
-    const QPixmap dense = CardArt::pixmap(33, QSize(71, 96), 2.0);
-    EXPECT_EQ(dense.size(), QSize(142, 192));
-    EXPECT_DOUBLE_EQ(dense.devicePixelRatio(), 2.0);
-    const QPixmap icon = CardArt::dialogIcon(2, 2.0);
-    EXPECT_EQ(icon.size(), QSize(64, 64));
 }
 
 }  // namespace
