@@ -1,156 +1,363 @@
-#include <QScreen>
-#include <QTimer>
+#include "frm_main.h"
+
+#include <QAction>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <ctime>
+#include <map>
+#include <vector>
 
-#include "app_test_support.h"
+#include "../table/qt_test_support.h"
 #include "card_item.h"
 #include "control_items.h"
+#include "display.h"
+#include "game_runner.h"
+#include "hand_flow.h"
+#include "headless_table.h"
 #include "status_panels.h"
+#include "table_geometry.h"
+#include "table_scene.h"
+#include "table_view.h"
+#include "window_table.h"
 
 namespace corvane {
 namespace {
 
-using namespace testing_support;
+using namespace qt_test;
 
-// Card indices from the back of the table to the front.
-std::vector<int> StackingOf(const TableScene& scene) {
-    std::vector<int> order;
-    for (int i = 1; i <= CardCount; ++i) order.push_back(i);
-    std::stable_sort(order.begin(), order.end(), [&scene](int a, int b) {
-        return scene.card(a)->zValue() < scene.card(b)->zValue();
-    });
-    return order;
+// Seeds a game and fixes who dealt last, so that the same deal can be played again elsewhere.
+void Prepare(Game& g, std::uint64_t seed, int dealtLast) {
+    g.Random = RandomSource(seed);
+    g.Dealer = dealtLast;
+    g.Speed = g.PauseTime = SpeedFast;
 }
 
-// Everything the window shows is what the recording table was told for the same deal.
-void ExpectSameTable(FrmMain& window, const HeadlessTable& expected) {
-    const TableScene& scene = window.scene();
-    for (int i = 1; i <= CardCount; ++i) {
-        const HeadlessTable::CardPicture& want = expected.Cards[i];
-        const CardItem* card = scene.card(i);
-        EXPECT_EQ(card->pos(), QPointF(want.Left, want.Top)) << "card " << i;
-        EXPECT_EQ(card->image(), want.Image) << "card " << i;
-        EXPECT_EQ(card->isVisible(), want.Visible) << "card " << i;
+// The same deal played on a recording table: what the window ought to show.
+struct HeadlessDeal {
+    Game g;
+    HeadlessTable table;
+    HeadlessDeal(std::uint64_t seed, int dealtLast) {
+        BuildCardTable(g);
+        g.AttachTable(&table);
+        StartUp(g);
+        Prepare(g, seed, dealtLast);
+        NewGame(g);
     }
-    EXPECT_EQ(StackingOf(scene), expected.StackingOrder());
-    for (int c = 0; c < ControlCount; ++c) {
-        const ControlItem* item = scene.control(static_cast<Control>(c));
-        EXPECT_EQ(item->caption(), QString::fromStdString(expected.Controls[c].Caption))
-            << item->spec().Name;
-        EXPECT_EQ(item->isVisible(), expected.Controls[c].Visible) << item->spec().Name;
-    }
-    for (int panel = 1; panel <= 4; ++panel) {
-        EXPECT_EQ(window.statusPanels().panel(panel)->text(),
-                  QString::fromStdString(expected.Panels[panel].Text))
-            << "panel " << panel;
-        EXPECT_EQ(window.statusPanels().panel(panel)->image(), expected.Panels[panel].Image)
-            << "panel " << panel;
-    }
-    EXPECT_EQ(window.windowTitle(), QString::fromStdString(expected.WindowCaption));
-}
-
-TEST(FrmMain, OpensWithTheStartPromptAndNoGame) {
-    FrmMain window;
-    const Game& g = window.game();
-    EXPECT_EQ(window.windowTitle(), " Target Score 1000");
-    EXPECT_EQ(window.statusPanels().panel(2)->text(),
-              "Player press F2 for new game,F3 for saved game or use Menu.");
-    for (Control name : {Control::LblPlayer, Control::Lblpname0, Control::Lblpname1}) {
-        EXPECT_EQ(window.scene().control(name)->caption(), "Player");
-    }
-    EXPECT_TRUE(g.Dealer == PlayerPerson || g.Dealer == PlayerTarvish);
-    EXPECT_EQ(g.PauseTime, g.Speed);
-    EXPECT_EQ(g.CardTable[64].Name, "Ace of Spades");
-    EXPECT_FALSE(g.GameInProgress);
-    for (int i = 1; i <= CardCount; ++i) EXPECT_FALSE(window.scene().card(i)->isVisible());
-}
-
-TEST(FrmMain, OpensWithinTheScreenAtTheTablesProportions) {
-    FrmMain window;
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    const QRect screen = window.screen()->availableGeometry();
-    EXPECT_LE(window.frameGeometry().width(), screen.width());
-    EXPECT_LE(window.frameGeometry().height(), screen.height());
-    const QSize table = window.view().viewport()->size();
-    EXPECT_NEAR(table.width() / double(table.height()), double(TableWidth) / TableHeight, 0.01);
-}
-
-TEST(FrmMain, F2DealsANewGame) {
-    FrmMain window;
-    window.game().Speed = SpeedFast;
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    QTest::keyClick(&window, Qt::Key_F2);
-    Settle();
-    EXPECT_TRUE(window.game().GameInProgress);
-    EXPECT_EQ(CountAt(window.game(), LocPlayerHand), 8);
-    EXPECT_EQ(CountAt(window.game(), LocTarvishHand), 8);
-}
-
-struct DealCase {
-    const char* name;
-    std::uint64_t seed;
-    int dealtLast;
 };
 
-class DealOnTheWindow : public testing::TestWithParam<DealCase> {};
-
-TEST_P(DealOnTheWindow, ShowsWhatTheGameLaidOutInTheSameOrder) {
-    const DealCase& c = GetParam();
-    HeadlessGame expected;
-    Prepare(expected.g, c.seed, c.dealtLast);
-    NewGame(expected.g);
-
-    FrmMain window;
-    Prepare(window.game(), c.seed, c.dealtLast);
-    window.newGame();
-    ExpectSameTable(window, expected.table);
-    EXPECT_FALSE(window.runner().running());
+int CountAt(const Game& g, int location) {
+    return int(std::count_if(g.CardTable.begin() + 1, g.CardTable.end(),
+                             [location](const CardRecord& c) { return c.Location == location; }));
 }
 
-INSTANTIATE_TEST_SUITE_P(Deals, DealOnTheWindow,
-                         testing::Values(DealCase{"PersonDeals", 20261206, PlayerTarvish},
-                                         DealCase{"TarvishDeals", 20261206, PlayerPerson},
-                                         DealCase{"AnotherPack", 77, PlayerTarvish}),
-                         [](const testing::TestParamInfo<DealCase>& info) {
-                             return std::string(info.param.name);
-                         });
+// A hand that waits for the person, as the trick cycle does.
+void WaitingHand(Game& g) {
+    g.GameInProgress = g.WaitingForPlayer = true;
+    WaitForPlayer(g);
+}
 
-TEST(FrmMain, ResizedInTheMiddleOfTheDealEveryCardEndsWhereTheLayoutSays) {
-    HeadlessGame expected;
-    Prepare(expected.g, 5, PlayerTarvish);
-    NewGame(expected.g);
+// The main window on the screen with a fast game. Its messages are recorded and answered with
+// button `answer`; a game still running after 20 seconds fails the test instead of hanging it.
+class MainWindowTest : public testing::Test {
+protected:
+    void SetUp() override {
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        g.Speed = SpeedFast;
+        QObject::connect(&window.table(), &WindowTable::messageShown, &window,
+                         [this](const MessageRequest& request) {
+                             titles.push_back(request.Title);
+                             AnswerDialog(answer);
+                         });
+        QTimer::singleShot(20000, &window, [this] {
+            ADD_FAILURE() << "the game was still running after 20 seconds";
+            window.runner().stop();
+        });
+    }
+
+    // Deals a game in which the person leads (the game waits for a card) or Tarvish does.
+    void Deal(bool personLeads) {
+        Prepare(g, 1234, personLeads ? PlayerPerson : PlayerTarvish);
+        window.newGame();
+        ASSERT_EQ(g.WaitingForPlayer, personLeads);
+        titles.clear();
+    }
+
+    // Everything the window shows is what the recording table was told for the same deal.
+    void ExpectSameTable(const HeadlessTable& expected) {
+        const TableScene& scene = window.scene();
+        const QSize room = window.view().viewport()->size();
+        const double scale =
+            std::min(room.width() / double(TableWidth), room.height() / double(TableHeight));
+        const QPointF offset =
+            QPointF(room.width() - TableWidth * scale, room.height() - TableHeight * scale) / 2;
+        std::vector<int> stacking;
+        for (int i = 1; i <= CardCount; ++i) {
+            const HeadlessTable::CardPicture& want = expected.Cards[i];
+            EXPECT_EQ(scene.card(i)->pos(), QPointF(want.Left, want.Top)) << "card " << i;
+            EXPECT_EQ(scene.card(i)->image(), want.Image) << "card " << i;
+            EXPECT_EQ(scene.card(i)->isVisible(), want.Visible) << "card " << i;
+            // On the screen the table is scaled to fit, in proportion and centred.
+            const QPointF pixel = offset + scene.card(i)->pos() * scale;
+            EXPECT_LE((window.view().mapFromScene(scene.card(i)->pos()) - pixel).manhattanLength(),
+                      3)
+                << "card " << i << " on the screen";
+            stacking.push_back(i);
+        }
+        std::stable_sort(stacking.begin(), stacking.end(), [&scene](int a, int b) {
+            return scene.card(a)->zValue() < scene.card(b)->zValue();
+        });
+        EXPECT_EQ(stacking, expected.StackingOrder()) << "cards from the back to the front";
+        for (int c = 0; c < ControlCount; ++c) {
+            const ControlItem* item = scene.control(static_cast<Control>(c));
+            EXPECT_EQ(item->caption().toStdString(), expected.Controls[c].Caption);
+            EXPECT_EQ(item->isVisible(), expected.Controls[c].Visible) << item->spec().Name;
+        }
+        for (int panel = 1; panel <= 4; ++panel) {
+            const StatusPanel* shown = window.statusPanels().panel(panel);
+            EXPECT_EQ(shown->text().toStdString(), expected.Panels[panel].Text);
+            EXPECT_EQ(shown->image(), expected.Panels[panel].Image) << "panel " << panel;
+        }
+        EXPECT_EQ(window.windowTitle().toStdString(), expected.WindowCaption);
+    }
+
+    // The person's card at `position` (0 = leftmost) in the row.
+    int RowCard(int position) {
+        std::map<qreal, int> byLeft;
+        for (int i = 1; i <= CardCount; ++i) {
+            if (g.CardTable[i].Location == LocPlayerHand) byLeft[window.scene().card(i)->x()] = i;
+        }
+        return std::next(byLeft.begin(), position)->second;
+    }
+    // A point of the view where `card` is the topmost picture.
+    QPoint OnCard(int card) {
+        const CardItem* item = window.scene().card(card);
+        for (const QPointF inside : {QPointF(150, 500), QPointF(700, 500), QPointF(700, 1000)}) {
+            const QPointF at = item->pos() + inside;
+            if (window.scene().itemAt(at, {}) == item) return window.view().mapFromScene(at);
+        }
+        ADD_FAILURE() << "card " << card << " is covered";
+        return {};
+    }
+    void Click(int card, Qt::MouseButton button = Qt::LeftButton) {
+        QTest::mouseClick(window.view().viewport(), button, {}, OnCard(card));
+    }
+
+    std::vector<QPointF> CardPlaces() {
+        std::vector<QPointF> places;
+        for (int i = 1; i <= CardCount; ++i) places.push_back(window.scene().card(i)->pos());
+        return places;
+    }
 
     FrmMain window;
-    window.resize(800, 560);
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    Prepare(window.game(), 5, PlayerTarvish);
-    QTimer::singleShot(150, &window, [&] {
-        EXPECT_TRUE(window.runner().running()) << "still dealing";
-        window.resize(1200, 540);
-    });
-    window.newGame();
-    Settle();
-    ExpectSameTable(window, expected.table);
+    Game& g = window.game();
+    std::vector<std::string> titles;
+    int answer = 0;
+};
 
-    const TableView& view = window.view();
-    const QSize room = view.viewport()->size();
-    EXPECT_EQ(window.width(), 1200);
-    const double scale =
-        std::min(room.width() / double(TableWidth), room.height() / double(TableHeight));
-    const double left = (room.width() - TableWidth * scale) / 2;
-    const double top = (room.height() - TableHeight * scale) / 2;
-    for (int i = 1; i <= CardCount; ++i) {
-        const HeadlessTable::CardPicture& want = expected.table.Cards[i];
-        if (!want.Visible) continue;
-        const QPoint at = view.mapFromScene(QPointF(want.Left, want.Top));
-        EXPECT_NEAR(at.x(), left + want.Left * scale, 1.5) << "card " << i;
-        EXPECT_NEAR(at.y(), top + want.Top * scale, 1.5) << "card " << i;
+// Every card where the layout says, on the table scaled to the window, whatever its shape.
+TEST_F(MainWindowTest, ShowsWhatTheGameLaidOutEvenWhenResizedDuringTheDeal) {
+    const struct {
+        const char* name;
+        std::uint64_t seed;
+        int dealtLast;
+        QSize size, duringTheDeal;
+    } rows[] = {{"the person deals, a wide window", 20261206, PlayerTarvish, {800, 560}, {}},
+                {"Tarvish deals, a tall window", 20261206, PlayerPerson, {560, 800}, {}},
+                {"another pack, resized", 77, PlayerTarvish, {560, 800}, {1200, 540}}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const HeadlessDeal expected(row.seed, row.dealtLast);
+        Prepare(g, row.seed, row.dealtLast);
+        window.resize(row.size);
+        QObject context;
+        if (row.duringTheDeal.isValid()) {
+            QTimer::singleShot(150, &context, [&] {
+                EXPECT_TRUE(window.runner().running()) << "still dealing";
+                window.resize(row.duringTheDeal);
+            });
+        }
+        window.newGame();
+        QTest::qWait(20);
+        EXPECT_EQ(window.size(), row.duringTheDeal.isValid() ? row.duringTheDeal : row.size);
+        ExpectSameTable(expected.table);
+    }
+}
+
+TEST_F(MainWindowTest, ACardClickActsOnlyWhileTheGameWaits) {
+    const auto tarvishCard = [this] {
+        for (int i = CardCount;; --i) {
+            if (g.CardTable[i].Location == LocTarvishHand) return i;
+        }
+    };
+    const struct {
+        const char* name;
+        bool personLeads;
+        std::function<int()> card;
+        Qt::MouseButton button;
+        std::vector<std::string> notices;
+    } rows[] = {
+        {"own card while Tarvish leads", false, [this] { return RowCard(0); }, Qt::LeftButton, {}},
+        {"Tarvish's card while Tarvish leads", false, tarvishCard, Qt::LeftButton, {}},
+        {"Tarvish's card while the game waits", true, tarvishCard, Qt::LeftButton, {"Tut Tut"}},
+        {"the up card, right button, while waiting",
+         true,
+         [this] { return g.UpCard; },
+         Qt::RightButton,
+         {"The Up Card"}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        Deal(row.personLeads);
+        const std::vector<QPointF> before = CardPlaces();
+        Click(row.card(), row.button);
+        QTest::qWait(20);
+        EXPECT_EQ(CardPlaces(), before);
+        EXPECT_EQ(titles, row.notices);
+        EXPECT_EQ(g.WaitingForPlayer, row.personLeads);
+    }
+}
+
+TEST_F(MainWindowTest, OnlyTheFirstCardClickedIsPlayed) {
+    for (const bool doubleClick : {true, false}) {
+        SCOPED_TRACE(doubleClick ? "a double click" : "a click on the next card during the play");
+        Deal(true);
+        const int card = RowCard(0);
+        const int next = RowCard(1);
+        if (doubleClick) {
+            QTest::mouseDClick(window.view().viewport(), Qt::LeftButton, {}, OnCard(card));
+        } else {
+            Click(card);
+            Click(next);
+        }
+        QTest::qWait(20);
+        EXPECT_EQ(g.TrickCard[1], card);
+        EXPECT_EQ(window.scene().card(card)->pos(), QPointF(1080, 4800)) << "in the trick";
+        EXPECT_EQ(g.CardTable[next].Location, LocPlayerHand);
+        EXPECT_EQ(CountAt(g, LocPlayerHand), 7);
+        EXPECT_TRUE(titles.empty());
+    }
+}
+
+TEST_F(MainWindowTest, SortButtonWorksWhileTheGameWaits) {
+    Deal(true);
+    ControlItem* sort = window.scene().control(Control::CmdSort);
+    QTimer::singleShot(30, &window, [&] {
+        QTest::mouseClick(window.view().viewport(), Qt::LeftButton, {},
+                          window.view().mapFromScene(sort->sceneBoundingRect().center()));
+    });
+    QTimer::singleShot(300, &window, [this] { window.runner().stop(); });
+    window.runner().start(WaitingHand);
+    EXPECT_EQ(sort->caption(), "Sort Same");
+}
+
+TEST_F(MainWindowTest, DialogChoiceIsTheButtonClickedWhateverTheLastDialogLeft) {
+    for (const int button : {1, 0}) {
+        answer = button;
+        ShowMessage(g, "Player do you want to leave?", "No Continue", "Yes Exit", "", 2,
+                    "Really Exit?");
+        EXPECT_EQ(g.DialogChoice, button);
+    }
+}
+
+TEST_F(MainWindowTest, PauseLastsItsTimeAndHandlesWhatArrivesMeanwhile) {
+    const struct {
+        const char* name;
+        int ms;
+    } rows[] = {{"a paced step", 100}, {"nothing after the stock layout", 0}, {"below 0", -20}};
+    g.GameInProgress = true;
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        QObject context;  // takes the row's timers with it
+        bool posted = false;
+        bool timed = false;
+        QMetaObject::invokeMethod(
+            &context, [&] { posted = true; }, Qt::QueuedConnection);
+        QTimer::singleShot(5, &context, [&] { timed = true; });
+        const std::int64_t start = window.table().TickCount();
+        g.PauseTime = row.ms;
+        Pause(g);
+        // The table's own part: a deadline already reached handles nothing either.
+        if (row.ms <= 0) window.table().ProcessEventsUntil(window.table().TickCount() + row.ms);
+        const std::int64_t took = window.table().TickCount() - start;
+        EXPECT_EQ(posted, row.ms > 0);
+        EXPECT_EQ(timed, row.ms > 0);
+        EXPECT_GE(took, row.ms);
+        EXPECT_LT(took, std::max(row.ms, 0) + 3000);
+        EXPECT_EQ(window.table().nestedLoops(), 0);
+    }
+}
+
+TEST_F(MainWindowTest, PauseAndWaitSleepInsteadOfSpinning) {
+    g.GameInProgress = true;
+    g.PauseTime = 400;
+    QTimer::singleShot(800, &window, [this] {
+        g.WaitingForPlayer = false;
+        window.table().wakeWaits();
+    });
+    const std::clock_t before = std::clock();
+    const std::int64_t start = window.table().TickCount();
+    Pause(g);
+    g.WaitingForPlayer = true;
+    EXPECT_TRUE(WaitForPlayer(g));
+    const std::int64_t took = window.table().TickCount() - start;
+    const double busy = 1000.0 * double(std::clock() - before) / CLOCKS_PER_SEC;
+    EXPECT_GE(took, 800);
+    // Sleeping costs a few milliseconds; a spinning loop gets a good share of a core even on a
+    // loaded machine.
+    EXPECT_LT(busy, took / 4.0) << "milliseconds of processor time in " << took << " ms";
+}
+
+TEST_F(MainWindowTest, NewGameLetsTheRunningProcedureReturnThenDealsOnce) {
+    const struct {
+        const char* name;
+        GameRunner::Procedure procedure;
+        int dealerOnReturn;  // every deal passes the deal to the other side first
+    } rows[] = {{"during a wait for the person", WaitingHand, PlayerTarvish},
+                {"during the deal", NewGame, PlayerPerson}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        g.Dealer = PlayerTarvish;
+        bool running = false;
+        int dealerOnReturn = 0;
+        QTimer::singleShot(100, &window, [&] {
+            running = window.runner().running();
+            window.findChild<QAction*>("MnuNew")->trigger();
+        });
+        window.runner().start([&](Game& game) {
+            row.procedure(game);
+            EXPECT_FALSE(game.GameInProgress) << "the old procedure was abandoned";
+            dealerOnReturn = game.Dealer;
+        });
+        EXPECT_TRUE(running);
+        EXPECT_EQ(dealerOnReturn, row.dealerOnReturn) << "no deal inside the old procedure";
+        EXPECT_NE(g.Dealer, dealerOnReturn) << "exactly one deal after it";
+        EXPECT_EQ(CountAt(g, LocPlayerHand), 8);
+        EXPECT_EQ(CountAt(g, LocTarvishHand), 8);
+        EXPECT_EQ(CountAt(g, LocStock), 47);
+        EXPECT_FALSE(window.runner().running());
+        EXPECT_FALSE(window.table().abandoned());
+    }
+}
+
+TEST_F(MainWindowTest, LeavingDuringAHandLetsItUnwindThenCloses) {
+    for (const bool closeBox : {true, false}) {
+        SCOPED_TRACE(closeBox ? "the close box" : "the Exit command");
+        window.show();
+        g.Dealer = PlayerTarvish;
+        bool closedWhileRunning = true;
+        QTimer::singleShot(30, &window, [&] {
+            if (closeBox) window.close();
+            if (!closeBox) window.findChild<QAction*>("MnuExit")->trigger();
+            closedWhileRunning = !window.isVisible();
+        });
+        window.runner().start(WaitingHand);
+        EXPECT_FALSE(closedWhileRunning) << "the window waits for the hand to unwind";
+        EXPECT_FALSE(window.isVisible());
+        EXPECT_FALSE(g.GameInProgress);
+        EXPECT_EQ(g.Dealer, PlayerTarvish) << "no new deal";
     }
 }
 
