@@ -1,0 +1,173 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "card_table.h"
+#include "game_state.h"
+#include "headless_table.h"
+#include "table_geometry.h"
+
+// What the engine tests share: cards written in short, positions set up by hand, and a game on a
+// recording table.
+
+namespace corvane::testing_support {
+
+// A card in short: value 7 8 9 J Q K T A, suit D C H S, and a 2 for the second copy ("QS2").
+// Within a suit the indices run in strength order, two copies side by side.
+inline int C(std::string_view name) {
+    static constexpr std::string_view values = "789JQKTA";
+    static constexpr std::string_view suits = "DCHS";
+    const bool wellFormed = (name.size() == 2 || (name.size() == 3 && name[2] == '2')) &&
+                            values.find(name[0]) != std::string_view::npos &&
+                            suits.find(name[1]) != std::string_view::npos;
+    if (!wellFormed) throw std::invalid_argument("no such card: " + std::string(name));
+    return static_cast<int>(suits.find(name[1]) * 16 + values.find(name[0]) * 2) +
+           (name.size() == 3 ? 2 : 1);
+}
+
+// Cards in short, separated by blanks: "7D 7D2 KD".
+inline std::vector<int> Cards(std::string_view names) {
+    std::vector<int> cards;
+    while (!names.empty()) {
+        const std::size_t end = std::min(names.find(' '), names.size());
+        if (end > 0) cards.push_back(C(names.substr(0, end)));
+        names.remove_prefix(std::min(end + 1, names.size()));
+    }
+    return cards;
+}
+
+// "Nine of Clubs (21)": how a failing check names a card.
+inline std::string Describe(const Game& g, int card) {
+    if (card < 1 || card > CardCount) return "no card (" + std::to_string(card) + ")";
+    return g.CardTable[card].Name + " (" + std::to_string(card) + ")";
+}
+
+// Names each row of a parameterised table after its `name`.
+struct RowName {
+    template <typename Row>
+    std::string operator()(const testing::TestParamInfo<Row>& info) const {
+        return info.param.name;
+    }
+};
+
+// Every card back in the stock, clear of melds; then the person's and Tarvish's cards.
+inline void Hold(Game& g, const std::vector<int>& person, const std::vector<int>& tarvish) {
+    if (g.CardTable[1].Name.empty()) BuildCardTable(g);
+    for (int i = 1; i <= CardCount; ++i) {
+        g.CardTable[i].Location = LocStock;
+        g.CardTable[i].OnTable = false;
+        g.CardTable[i].MeldUsed = {};
+        g.CardTable[i].MeldColumn = {};
+    }
+    for (int card : person) g.CardTable[card].Location = LocPlayerHand;
+    for (int card : tarvish) g.CardTable[card].Location = LocTarvishHand;
+}
+
+// A position for Tarvish's rules, in short: its holding, trumps, the up card and the card the
+// person led ("" for none: Tarvish leads). Every other first copy goes to the person, so that a
+// rule straying from Tarvish's holding finds something there.
+inline void Arrange(Game& g, std::string_view tarvish, int trumps, std::string_view upCard = "",
+                    std::string_view led = "") {
+    const std::vector<int> held = Cards(tarvish);
+    std::vector<int> person;
+    for (int i = 1; i <= CardCount; i += 2) {
+        if (std::find(held.begin(), held.end(), i) == held.end()) person.push_back(i);
+    }
+    Hold(g, person, held);
+    g.TrumpSuit = trumps;
+    g.UpCard = upCard.empty() ? -1 : C(upCard);
+    if (!upCard.empty()) g.CardTable[g.UpCard].Location = LocUpCard;
+    g.HasLead = {false, !led.empty(), led.empty()};
+    g.TrickCard = {0, led.empty() ? -1 : C(led), -1};
+    if (!led.empty()) g.CardTable[g.TrickCard[1]].Location = LocTrick;
+}
+
+// A game on a recording table.
+struct TableGame : testing::Test {
+    Game g;
+    HeadlessTable table;
+
+    TableGame() {
+        BuildCardTable(g);
+        g.AttachTable(&table);
+    }
+
+    int CountAt(int location) const {
+        int n = 0;
+        for (int i = 1; i <= CardCount; ++i) n += g.CardTable[i].Location == location;
+        return n;
+    }
+
+    // Every place the card was moved to, in order.
+    std::vector<std::pair<int, int>> PlacesOf(int card) const {
+        std::vector<std::pair<int, int>> places;
+        for (const auto& move : table.Moves) {
+            if (move.Card == card) places.emplace_back(move.Left, move.Top);
+        }
+        return places;
+    }
+
+    // The cards shown at `origin`'s Top are exactly `row`, from `origin` to the right by `step`,
+    // face up or down, each in front of its left neighbour.
+    void ExpectRow(const std::vector<int>& row, TablePoint origin, int step, bool faceUp) const {
+        std::vector<int> shown;
+        for (int i = 1; i <= CardCount; ++i) {
+            if (table.Cards[i].Top == origin.Top) shown.push_back(i);
+        }
+        std::sort(shown.begin(), shown.end(),
+                  [&](int a, int b) { return table.Cards[a].Left < table.Cards[b].Left; });
+        EXPECT_EQ(shown, row);
+        for (std::size_t k = 0; k < row.size(); ++k) {
+            const HeadlessTable::CardPicture& pic = table.Cards[row[k]];
+            EXPECT_EQ(pic.Left, origin.Left + step * static_cast<int>(k)) << Describe(g, row[k]);
+            EXPECT_EQ(pic.Image, faceUp ? row[k] : ImageBack) << Describe(g, row[k]);
+            EXPECT_TRUE(k == 0 || pic.Stacking > table.Cards[row[k - 1]].Stacking) << row[k];
+        }
+    }
+};
+
+// Passes everything on to a HeadlessTable, but first runs OnPause whenever the game hands the
+// window a pause: the moment the person's clicks arrive in the real window.
+class PauseHookTable final : public Table {
+public:
+    explicit PauseHookTable(HeadlessTable& inner) : inner_(inner) {}
+    std::function<void()> OnPause;
+
+    void SetCardImage(int card, int image) override { inner_.SetCardImage(card, image); }
+    void MoveCard(int card, int left, int top) override { inner_.MoveCard(card, left, top); }
+    void BringCardToFront(int card) override { inner_.BringCardToFront(card); }
+    void SetCardVisible(int card, bool visible) override { inner_.SetCardVisible(card, visible); }
+    void SetControlCaption(Control c, const std::string& s) override {
+        inner_.SetControlCaption(c, s);
+    }
+    void SetControlVisible(Control c, bool visible) override {
+        inner_.SetControlVisible(c, visible);
+    }
+    void BringControlToFront(Control c) override { inner_.BringControlToFront(c); }
+    void SetStatusPanel(int panel, const std::string& text, int image) override {
+        inner_.SetStatusPanel(panel, text, image);
+    }
+    void SetWindowCaption(const std::string& caption) override { inner_.SetWindowCaption(caption); }
+    std::int64_t TickCount() override { return inner_.TickCount(); }
+    void ProcessEventsUntil(std::int64_t deadline) override {
+        if (OnPause) OnPause();
+        inner_.ProcessEventsUntil(deadline);
+    }
+    bool WaitForPlayer() override { return inner_.WaitForPlayer(); }
+    void PlaySound(Sound sound) override { inner_.PlaySound(sound); }
+    int ShowMessage(const MessageRequest& request) override { return inner_.ShowMessage(request); }
+    void ShowPlainMessage(const std::string& text) override { inner_.ShowPlainMessage(text); }
+
+private:
+    HeadlessTable& inner_;
+};
+
+}  // namespace corvane::testing_support
