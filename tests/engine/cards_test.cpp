@@ -1,9 +1,10 @@
-#include <gtest/gtest.h>
-
-#include <string>
+#include <array>
+#include <set>
+#include <tuple>
 
 #include "engine_test_support.h"
 #include "hand_flow.h"
+#include "random_source.h"
 
 namespace corvane {
 namespace {
@@ -17,80 +18,97 @@ TEST(CardTable, EveryCardHasItsNameValueAndSuitWithTheTwoCopiesSideBySide) {
     const int values[] = {Seven, Eight, Nine, Jack, Queen, King, Ten, Ace};
     const char* suitNames[] = {"Diamonds", "Clubs", "Hearts", "Spades"};
     for (int i = 1; i <= CardCount; ++i) {
-        const int suit = (i - 1) / 16;
-        const int rank = (i - 1) % 16 / 2;
-        // The Tens of Spades carry a double blank in their name.
-        const char* of = rank == 6 && suit == 3 ? "  of " : " of ";
+        const int suit = (i - 1) / 16, rank = (i - 1) % 16 / 2;
+        const char* of = rank == 6 && suit == 3 ? "  of " : " of ";  // "Ten  of Spades"
         EXPECT_EQ(g.CardTable[i].Name, std::string(valueNames[rank]) + of + suitNames[suit]) << i;
         EXPECT_EQ(g.CardTable[i].Value, values[rank]) << i;
         EXPECT_EQ(g.CardTable[i].Suit, Diamonds + suit) << i;
     }
-    EXPECT_EQ(g.CardTable[C("TS2")].Name, "Ten  of Spades");
-    EXPECT_EQ(Cards("7D JD2 QS AS2"), (std::vector<int>{1, 8, 57, 64})) << "the short names";
+    EXPECT_EQ(Cards("7D JD2 QS TS2 AS2"), (std::vector<int>{1, 8, 57, 62, 64})) << "short names";
 }
 
-TEST(CardTable, StrengthWithinASuitPutsTheTenAboveTheKingAndTheAceHighest) {
-    struct Row {
-        const char* name;
-        int value, other;
-        bool beats;
-    };
-    const Row rows[] = {
-        {"TenBeatsKing", Ten, King, true},       {"KingLosesToTen", King, Ten, false},
-        {"AceBeatsTen", Ace, Ten, true},         {"TenLosesToAce", Ten, Ace, false},
-        {"AceBeatsSeven", Ace, Seven, true},     {"SevenLosesToEight", Seven, Eight, false},
-        {"JackBeatsNine", Jack, Nine, true},     {"QueenLosesToKing", Queen, King, false},
-        {"EqualAcesDoNotBeat", Ace, Ace, false}, {"EqualTensDoNotBeat", Ten, Ten, false},
-    };
-    for (const Row& row : rows) EXPECT_EQ(Outranks(row.value, row.other), row.beats) << row.name;
+TEST(CardTable, StrengthRunsFromSevenToAceWithTheTenAboveTheKing) {
+    const int order[] = {Seven, Eight, Nine, Jack, Queen, King, Ten, Ace};
+    for (int i = 0; i < 8; ++i) {
+        for (int j = 0; j < 8; ++j) {
+            EXPECT_EQ(Outranks(order[i], order[j]), i > j) << order[i] << " against " << order[j];
+        }
+    }
 }
 
-// A trick: the card led, the card played to it, trumps; whether the led card wins, and the points.
-struct TrickRow {
-    const char* name;
-    const char* led;
-    const char* followed;
-    int trumps;
-    bool ledWins;
-    int points;
-};
-
-class Trick : public testing::TestWithParam<TrickRow> {};
-
-TEST_P(Trick, GoesToTheRightPlayerWhoeverLedAndScoresItsBrisquesAndTrumpSevens) {
-    const TrickRow& row = GetParam();
+TEST(Trick, GoesToTheRightPlayerWhoeverLedAndScoresItsBrisquesAndTrumpSevens) {
+    // name, card led, card played to it, trumps, whether the card led wins, points
+    const std::tuple<const char*, const char*, const char*, int, bool, int> rows[] = {
+        {"IdenticalQueensLedCardWins", "QS", "QS2", Hearts, true, 0},
+        {"IdenticalTrumpSevensLedCardWins", "7H2", "7H", Hearts, true, 20},
+        {"TenLedBeatsKing", "TH", "KH", Clubs, true, 10},
+        {"TenBeatsKingLed", "KH", "TH", Clubs, false, 10},
+        {"AceOnALedTenWins", "TH", "AH", Clubs, false, 20},
+        {"EightLedBeatsSeven", "8D", "7D", Clubs, true, 0},
+        {"TrumpSevenOnAPlainAceWins", "AH", "7C", Clubs, false, 20},
+        {"ThirdSuitAceLoses", "8H", "AS", Clubs, true, 10},
+        {"PlainAceOnALedTrumpLoses", "7C", "AH", Clubs, true, 20},
+        {"HigherTrumpOnATrumpWins", "7C", "8C", Clubs, false, 10},
+        {"LowerTrumpOnATrumpLoses", "TC", "7C", Clubs, true, 20},
+        {"PlainSevensScoreNothing", "7D", "7H", Spades, true, 0},
+        {"TrumpAceOnALedTrumpTenWins", "TS", "AS", Spades, false, 20}};
     Game g;
     BuildCardTable(g);
-    g.TrickCard = {0, C(row.led), C(row.followed)};
-    g.TrumpSuit = row.trumps;
-    for (int leader : {PlayerPerson, PlayerTarvish}) {
-        const int other = PlayerPerson + PlayerTarvish - leader;
-        g.HasLead = {false, leader == PlayerPerson, leader == PlayerTarvish};
-        DecideTrick(g);
-        EXPECT_EQ(g.TrickWinner, row.ledWins ? leader : other) << "leader " << leader;
+    for (const auto& [name, led, followed, trumps, ledWins, points] : rows) {
+        g.TrickCard = {0, C(led), C(followed)};
+        g.TrumpSuit = trumps;
+        for (int leader : {PlayerPerson, PlayerTarvish}) {
+            g.HasLead = {false, leader == PlayerPerson, leader == PlayerTarvish};
+            DecideTrick(g);
+            EXPECT_EQ(g.TrickWinner, ledWins ? leader : PlayerPerson + PlayerTarvish - leader)
+                << name << ", leader " << leader;
+        }
+        EXPECT_EQ(ScoreTrick(g), points) << name;
     }
-    EXPECT_EQ(ScoreTrick(g), row.points);
 }
 
-const TrickRow kTricks[] = {
-    {"IdenticalQueensLedCardWins", "QS", "QS2", Hearts, true, 0},
-    {"IdenticalAcesLedCardWins", "AH2", "AH", Clubs, true, 20},
-    {"IdenticalTrumpSevensLedCardWins", "7H2", "7H", Hearts, true, 20},
-    {"TenLedBeatsKing", "TH", "KH", Clubs, true, 10},
-    {"TenBeatsKingLed", "KH", "TH", Clubs, false, 10},
-    {"AceOnALedTenWins", "TH", "AH", Clubs, false, 20},
-    {"JackBeatsNineLed", "9D", "JD", Spades, false, 0},
-    {"EightLedBeatsSeven", "8D", "7D", Clubs, true, 0},
-    {"TrumpSevenOnAPlainAceWins", "AH", "7C", Clubs, false, 20},
-    {"ThirdSuitAceLoses", "8H", "AS", Clubs, true, 10},
-    {"PlainAceOnALedTrumpLoses", "7C", "AH", Clubs, true, 20},
-    {"HigherTrumpOnATrumpWins", "7C", "8C", Clubs, false, 10},
-    {"LowerTrumpOnATrumpLoses", "TC", "7C", Clubs, true, 20},
-    {"PlainSevensScoreNothing", "7D", "7H", Spades, true, 0},
-    {"TrumpAceOnALedTrumpTenWins", "TS", "AS", Spades, false, 20},
+struct Stock : testing::Test {
+    Game g;
+    Stock() {
+        Hold(g, {}, {});  // every card in the stock
+        g.Random = RandomSource(20240611);
+    }
 };
 
-INSTANTIATE_TEST_SUITE_P(Rows, Trick, testing::ValuesIn(kTricks), RowName());
+TEST_F(Stock, NeverGivesACardThatIsNotInTheStock) {
+    constexpr int elsewhere[] = {LocPlayerHand, LocTarvishHand, LocTrick, LocUpCard};
+    std::set<int> stock, seen;
+    for (int i = 1; i <= CardCount; ++i) {
+        const bool inStock = i % 3 == 1 || i == CardCount;
+        g.CardTable[i].Location = inStock ? LocStock : elsewhere[i % 4];
+        if (inStock) stock.insert(i);
+    }
+    for (int n = 0; n < 20000; ++n) {
+        const int card = PickStockCard(g);
+        ASSERT_TRUE(stock.contains(card)) << "card " << card;
+        seen.insert(card);
+    }
+    EXPECT_EQ(seen, stock);
+}
+
+TEST_F(Stock, CardSixtyFourComesHalfAsOftenAsTheOthers) {
+    // 63.5 equal shares: 10000 draws for each of 1..63 and 5000 for 64, on average.
+    std::array<int, CardCount + 1> drawn{};
+    for (int n = 0; n < 635000; ++n) ++drawn[PickStockCard(g)];
+    for (int card = 1; card < CardCount; ++card) EXPECT_NEAR(drawn[card], 10000, 600) << card;
+    EXPECT_NEAR(drawn[CardCount], 5000, 400);
+}
+
+TEST_F(Stock, KeepsFindingCardsWhileTheClockStandsStill) {
+    g.Random = RandomSource(3, [] { return 0ULL; });
+    std::set<int> seen;
+    for (int n = 0; n < 640; ++n) seen.insert(PickStockCard(g));
+    EXPECT_GT(seen.size(), 60u) << "one index drawn again and again";
+    for (int i = 1; i < CardCount; ++i) g.CardTable[i].Location = LocTrick;
+    for (int n = 0; n < 5; ++n) EXPECT_EQ(PickStockCard(g), CardCount) << "the last card left";
+    g.CardTable[CardCount].Location = LocTrick;
+    EXPECT_EQ(PickStockCard(g), NoCard) << "an empty stock gives no card rather than no end";
+}
 
 }  // namespace
 }  // namespace corvane

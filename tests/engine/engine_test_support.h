@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -36,11 +37,8 @@ inline int C(std::string_view name) {
 // Cards in short, separated by blanks: "7D 7D2 KD".
 inline std::vector<int> Cards(std::string_view names) {
     std::vector<int> cards;
-    while (!names.empty()) {
-        const std::size_t end = std::min(names.find(' '), names.size());
-        if (end > 0) cards.push_back(C(names.substr(0, end)));
-        names.remove_prefix(std::min(end + 1, names.size()));
-    }
+    std::istringstream in{std::string(names)};
+    for (std::string name; in >> name;) cards.push_back(C(name));
     return cards;
 }
 
@@ -50,23 +48,10 @@ inline std::string Describe(const Game& g, int card) {
     return g.CardTable[card].Name + " (" + std::to_string(card) + ")";
 }
 
-// Names each row of a parameterised table after its `name`.
-struct RowName {
-    template <typename Row>
-    std::string operator()(const testing::TestParamInfo<Row>& info) const {
-        return info.param.name;
-    }
-};
-
 // Every card back in the stock, clear of melds; then the person's and Tarvish's cards.
 inline void Hold(Game& g, const std::vector<int>& person, const std::vector<int>& tarvish) {
     if (g.CardTable[1].Name.empty()) BuildCardTable(g);
-    for (int i = 1; i <= CardCount; ++i) {
-        g.CardTable[i].Location = LocStock;
-        g.CardTable[i].OnTable = false;
-        g.CardTable[i].MeldUsed = {};
-        g.CardTable[i].MeldColumn = {};
-    }
+    for (CardRecord& c : g.CardTable) c = CardRecord{c.Name, c.Value, c.Suit, LocStock};
     for (int card : person) g.CardTable[card].Location = LocPlayerHand;
     for (int card : tarvish) g.CardTable[card].Location = LocTarvishHand;
 }
@@ -90,15 +75,52 @@ inline void Arrange(Game& g, std::string_view tarvish, int trumps, std::string_v
     if (!led.empty()) g.CardTable[g.TrickCard[1]].Location = LocTrick;
 }
 
-// A game on a recording table.
+// Passes everything on to a HeadlessTable, but first runs OnPause whenever the game hands the
+// window a pause: the moment the person's clicks arrive in the real window.
+class PauseHookTable final : public Table {
+public:
+    explicit PauseHookTable(HeadlessTable& inner) : inner_(inner) {}
+    std::function<void()> OnPause;
+
+    void SetCardImage(int card, int image) override { inner_.SetCardImage(card, image); }
+    void MoveCard(int card, int left, int top) override { inner_.MoveCard(card, left, top); }
+    void BringCardToFront(int card) override { inner_.BringCardToFront(card); }
+    void SetCardVisible(int card, bool visible) override { inner_.SetCardVisible(card, visible); }
+    void SetControlCaption(Control c, const std::string& s) override {
+        inner_.SetControlCaption(c, s);
+    }
+    void SetControlVisible(Control c, bool v) override { inner_.SetControlVisible(c, v); }
+    void BringControlToFront(Control c) override { inner_.BringControlToFront(c); }
+    void SetStatusPanel(int p, const std::string& t, int i) override {
+        inner_.SetStatusPanel(p, t, i);
+    }
+    void SetWindowCaption(const std::string& caption) override { inner_.SetWindowCaption(caption); }
+    std::int64_t TickCount() override { return inner_.TickCount(); }
+    void ProcessEventsUntil(std::int64_t deadline) override {
+        if (OnPause) OnPause();
+        inner_.ProcessEventsUntil(deadline);
+    }
+    bool WaitForPlayer() override { return inner_.WaitForPlayer(); }
+    void PlaySound(Sound sound) override { inner_.PlaySound(sound); }
+    int ShowMessage(const MessageRequest& request) override { return inner_.ShowMessage(request); }
+    void ShowPlainMessage(const std::string& text) override { inner_.ShowPlainMessage(text); }
+
+private:
+    HeadlessTable& inner_;
+};
+
+// A game on a recording table, with a hook into its pauses.
 struct TableGame : testing::Test {
     Game g;
     HeadlessTable table;
+    PauseHookTable hook{table};
 
     TableGame() {
         BuildCardTable(g);
-        g.AttachTable(&table);
+        g.AttachTable(&hook);
     }
+
+    const std::string& Shown(Control control) const { return table.ControlOf(control).Caption; }
 
     int CountAt(int location) const {
         int n = 0;
@@ -132,42 +154,6 @@ struct TableGame : testing::Test {
             EXPECT_TRUE(k == 0 || pic.Stacking > table.Cards[row[k - 1]].Stacking) << row[k];
         }
     }
-};
-
-// Passes everything on to a HeadlessTable, but first runs OnPause whenever the game hands the
-// window a pause: the moment the person's clicks arrive in the real window.
-class PauseHookTable final : public Table {
-public:
-    explicit PauseHookTable(HeadlessTable& inner) : inner_(inner) {}
-    std::function<void()> OnPause;
-
-    void SetCardImage(int card, int image) override { inner_.SetCardImage(card, image); }
-    void MoveCard(int card, int left, int top) override { inner_.MoveCard(card, left, top); }
-    void BringCardToFront(int card) override { inner_.BringCardToFront(card); }
-    void SetCardVisible(int card, bool visible) override { inner_.SetCardVisible(card, visible); }
-    void SetControlCaption(Control c, const std::string& s) override {
-        inner_.SetControlCaption(c, s);
-    }
-    void SetControlVisible(Control c, bool visible) override {
-        inner_.SetControlVisible(c, visible);
-    }
-    void BringControlToFront(Control c) override { inner_.BringControlToFront(c); }
-    void SetStatusPanel(int panel, const std::string& text, int image) override {
-        inner_.SetStatusPanel(panel, text, image);
-    }
-    void SetWindowCaption(const std::string& caption) override { inner_.SetWindowCaption(caption); }
-    std::int64_t TickCount() override { return inner_.TickCount(); }
-    void ProcessEventsUntil(std::int64_t deadline) override {
-        if (OnPause) OnPause();
-        inner_.ProcessEventsUntil(deadline);
-    }
-    bool WaitForPlayer() override { return inner_.WaitForPlayer(); }
-    void PlaySound(Sound sound) override { inner_.PlaySound(sound); }
-    int ShowMessage(const MessageRequest& request) override { return inner_.ShowMessage(request); }
-    void ShowPlainMessage(const std::string& text) override { inner_.ShowPlainMessage(text); }
-
-private:
-    HeadlessTable& inner_;
 };
 
 }  // namespace corvane::testing_support
