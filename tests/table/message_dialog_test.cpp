@@ -101,41 +101,32 @@ TEST_F(MessageDialogTest, EachShowingIsSizedToItsMessageWithItsButtonsInARow) {
     for (const auto& sound : played) EXPECT_EQ(sound.at(0).value<Sound>(), Sound::Ringout);
 }
 
-TEST_F(MessageDialogTest, AButtonLooksPressedFromMouseDownUntilTheNextShowing) {
+TEST_F(MessageDialogTest, AButtonLooksPressedFromMouseDownAndOnlyAClickOnOneLeaves) {
     const QColor lightGrey(240, 240, 240);
     const QColor grey(128, 128, 128);
-    const MessageRequest request{"Erase the statistics?", "Yes ", "No", "", 2, "Really Erase?"};
-    ShowAndAnswer(request, 1, [&] {
-        EXPECT_EQ(Pixel(1, {1, 1}), lightGrey);
-        EXPECT_EQ(Pixel(1, {84, 10}), grey) << "the raised right edge";
-        Mouse(QTest::MousePress, DialogButton(dialog, 1));
-        EXPECT_EQ(Pixel(1, {1, 1}), grey);
-        EXPECT_EQ(Pixel(1, {84, 10}), lightGrey);
-        EXPECT_EQ(DialogButton(dialog, 1)->geometry(), QRect(2, 2, 82, 17));
-        EXPECT_EQ(Pixel(0, {1, 1}), lightGrey) << "the other button";
-        Mouse(QTest::MouseRelease, DialogButton(dialog, 1));
-    });
-    EXPECT_EQ(Pixel(1, {1, 1}), grey) << "stays down while hidden";
-    ShowAndAnswer(request, 0, [&] {
-        EXPECT_EQ(Pixel(1, {1, 1}), lightGrey);
-        EXPECT_EQ(DialogButton(dialog, 1)->geometry(), QRect(1, 1, 83, 18));
-    });
-}
-
-TEST_F(MessageDialogTest, OnlyAClickOnAButtonLeavesTheDialog) {
-    const MessageRequest request{"Player must follow suit.", "Ah Right", "Other", "", 3, "Suit"};
+    const MessageRequest request{
+        "Player do you want to leave?", "No Continue", "Yes Exit", "", 2, "Really Exit?"};
     EXPECT_EQ(1, ShowAndAnswer(request, 1, [&] {
+                  EXPECT_EQ(Pixel(0, {1, 1}), lightGrey);
+                  EXPECT_EQ(Pixel(0, {84, 10}), grey) << "the raised right edge";
                   QTest::keyClick(&dialog, Qt::Key_Escape);
-                  EXPECT_TRUE(dialog.isVisible()) << "Escape";
                   EXPECT_FALSE(dialog.close());
-                  EXPECT_TRUE(dialog.isVisible()) << "the close request";
                   Mouse(QTest::MousePress, DialogButton(dialog, 0));
+                  EXPECT_EQ(Pixel(0, {1, 1}), grey);
+                  EXPECT_EQ(Pixel(0, {84, 10}), lightGrey);
+                  EXPECT_EQ(DialogButton(dialog, 0)->geometry(), QRect(2, 2, 82, 17));
+                  EXPECT_EQ(Pixel(1, {1, 1}), lightGrey) << "the other button";
                   Mouse(QTest::MouseRelease, DialogButton(dialog, 0), Qt::LeftButton,
                         QPoint(-20, -20));
-                  EXPECT_TRUE(dialog.isVisible()) << "pressed, then released away from the button";
                   Mouse(QTest::MouseClick, DialogButton(dialog, 0), Qt::RightButton);
-                  EXPECT_TRUE(dialog.isVisible()) << "right click";
+                  EXPECT_TRUE(dialog.isVisible())
+                      << "Escape, closing, a press let go away, a right click";
               }));
+    EXPECT_EQ(Pixel(0, {1, 1}), grey) << "stays down while hidden";
+    ShowAndAnswer(request, 0, [&] {
+        EXPECT_EQ(Pixel(0, {1, 1}), lightGrey);
+        EXPECT_EQ(DialogButton(dialog, 0)->geometry(), QRect(1, 1, 83, 18));
+    });
 }
 
 }  // namespace
