@@ -39,10 +39,10 @@ bool Under(const QGraphicsItem& item, const QGraphicsSceneMouseEvent& event) {
 
 }  // namespace
 
-ControlItem::ControlItem(const ControlSpec& spec, QGraphicsItem* parent)
-    : QGraphicsItem(parent), spec_(spec), caption_(ToQString(spec.Caption)) {
-    setPos(spec.Rect.topLeft());
-    if (!spec.ToolTip.empty()) setToolTip(ToQString(spec.ToolTip));
+ControlItem::ControlItem(const ControlDesign& design, QGraphicsItem* parent)
+    : QGraphicsItem(parent), design_(design), caption_(ToQString(design.Caption)) {
+    setPos(design.Rect.topLeft());
+    if (!design.ToolTip.empty()) setToolTip(ToQString(design.ToolTip));
     setAcceptedMouseButtons(Qt::NoButton);
     setCacheMode(QGraphicsItem::DeviceCoordinateCache);
 }
@@ -54,7 +54,7 @@ void ControlItem::setCaption(const QString& caption) {
 }
 
 QRectF ControlItem::boundingRect() const {
-    return {0, 0, qreal(spec_.Rect.width()), qreal(spec_.Rect.height())};
+    return {0, 0, qreal(design_.Rect.width()), qreal(design_.Rect.height())};
 }
 
 void FrameItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) {
@@ -92,8 +92,9 @@ void FrameItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidge
                    Qt::AlignLeft | Qt::AlignVCenter, caption());
 }
 
-LabelItem::LabelItem(const ControlSpec& spec, QGraphicsItem* parent) : ControlItem(spec, parent) {
-    if (spec.Kind == ControlKind::Clickable) {
+LabelItem::LabelItem(const ControlDesign& design, QGraphicsItem* parent)
+    : ControlItem(design, parent) {
+    if (design.Kind == ControlKind::Clickable) {
         setAcceptedMouseButtons(Qt::LeftButton);
         setCursor(QCursor(Qt::PointingHandCursor));
     }
@@ -102,7 +103,7 @@ LabelItem::LabelItem(const ControlSpec& spec, QGraphicsItem* parent) : ControlIt
 void LabelItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) {
     const QRectF box = rect();
     const int leftFlags = Qt::AlignLeft | Qt::AlignVCenter;
-    switch (spec().Kind) {
+    switch (design().Kind) {
         case ControlKind::Caption:
             painter->setFont(style::TableFont(160));
             painter->setPen(style::CaptionText);
@@ -153,7 +154,8 @@ void LabelItem::mouseReleaseEvent(QGraphicsSceneMouseEvent* event) {
     if (event->button() == Qt::LeftButton && Under(*this, *event) && onClick) onClick();
 }
 
-ButtonItem::ButtonItem(const ControlSpec& spec, QGraphicsItem* parent) : ControlItem(spec, parent) {
+ButtonItem::ButtonItem(const ControlDesign& design, QGraphicsItem* parent)
+    : ControlItem(design, parent) {
     setAcceptedMouseButtons(Qt::LeftButton);
 }
 
@@ -211,14 +213,14 @@ void ButtonItem::mouseReleaseEvent(QGraphicsSceneMouseEvent* event) {
     if (clicked && onClick) onClick();
 }
 
-ControlItem* MakeControlItem(const ControlSpec& spec, QGraphicsItem* parent) {
-    switch (spec.Kind) {
+ControlItem* MakeControlItem(const ControlDesign& design, QGraphicsItem* parent) {
+    switch (design.Kind) {
         case ControlKind::Frame:
-            return new FrameItem(spec, parent);
+            return new FrameItem(design, parent);
         case ControlKind::Button:
-            return new ButtonItem(spec, parent);
+            return new ButtonItem(design, parent);
         default:
-            return new LabelItem(spec, parent);
+            return new LabelItem(design, parent);
     }
 }
 

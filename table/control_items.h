@@ -12,9 +12,9 @@ namespace corvane {
 // A named control of the table (frame, label or button), sized in twips.
 class ControlItem : public QGraphicsItem {
 public:
-    ControlItem(const ControlSpec& spec, QGraphicsItem* parent);
+    ControlItem(const ControlDesign& design, QGraphicsItem* parent);
 
-    const ControlSpec& spec() const { return spec_; }
+    const ControlDesign& design() const { return design_; }
     QString caption() const { return caption_; }
     void setCaption(const QString& caption);
 
@@ -27,7 +27,7 @@ protected:
     QRectF rect() const { return boundingRect(); }
 
 private:
-    const ControlSpec& spec_;
+    const ControlDesign& design_;
     QString caption_;
 };
 
@@ -41,7 +41,7 @@ public:
 // A label; a clickable one (the knock) acts on a click, like a button.
 class LabelItem : public ControlItem {
 public:
-    LabelItem(const ControlSpec& spec, QGraphicsItem* parent);
+    LabelItem(const ControlDesign& design, QGraphicsItem* parent);
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
 
 protected:
@@ -53,7 +53,7 @@ protected:
 // marks the access letter, which is drawn underlined.
 class ButtonItem : public ControlItem {
 public:
-    ButtonItem(const ControlSpec& spec, QGraphicsItem* parent);
+    ButtonItem(const ControlDesign& design, QGraphicsItem* parent);
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
 
     bool isDown() const { return down_; }
@@ -72,6 +72,6 @@ private:
 };
 
 // The item for a control of the layout.
-ControlItem* MakeControlItem(const ControlSpec& spec, QGraphicsItem* parent);
+ControlItem* MakeControlItem(const ControlDesign& design, QGraphicsItem* parent);
 
 }  // namespace corvane

@@ -27,7 +27,7 @@ constexpr QRect NameAt(int left, int top) {
     return {left, top, kNameWidth, kRowHeight};
 }
 
-constexpr std::array kControls = std::to_array<ControlSpec>({
+constexpr std::array kControls = std::to_array<ControlDesign>({
     // The trick scores of both players.
     {"FrameTricks", {}, K::Frame, "", {10320, 120, 2535, 2160}, "Current Trick Scores", ""},
     {"Lblpname(1)", C::Lblpname1, K::Name, "FrameTricks", NameAt(1080, 240), "Player", ""},
@@ -99,7 +99,7 @@ constexpr std::array kControls = std::to_array<ControlSpec>({
      ""},
 });
 
-constexpr std::array kStatusPanels = std::to_array<StatusPanelSpec>({
+constexpr std::array kStatusPanels = std::to_array<StatusPanelDesign>({
     {"Trump", "Current Trumps", 20, false},
     {"General Information", "General Information", 30, true},
     {"Tricks", "Tricks played in the Second Round", 10, false},
@@ -108,25 +108,26 @@ constexpr std::array kStatusPanels = std::to_array<StatusPanelSpec>({
 
 }  // namespace
 
-std::span<const ControlSpec> ControlLayout() {
+std::span<const ControlDesign> ControlLayout() {
     return kControls;
 }
 
-const ControlSpec* FindControlSpec(std::string_view name) {
-    const auto* found = std::find_if(kControls.begin(), kControls.end(),
-                                     [name](const ControlSpec& spec) { return spec.Name == name; });
+const ControlDesign* FindControlDesign(std::string_view name) {
+    const auto* found =
+        std::find_if(kControls.begin(), kControls.end(),
+                     [name](const ControlDesign& design) { return design.Name == name; });
     return found == kControls.end() ? nullptr : found;
 }
 
-const ControlSpec& ControlSpecOf(Control control) {
+const ControlDesign& ControlDesignOf(Control control) {
     const auto* found =
         std::find_if(kControls.begin(), kControls.end(),
-                     [control](const ControlSpec& spec) { return spec.Game == control; });
+                     [control](const ControlDesign& design) { return design.Game == control; });
     // Every control the game names has its place in the layout; a test holds this.
     return *found;
 }
 
-std::span<const StatusPanelSpec> StatusPanelLayout() {
+std::span<const StatusPanelDesign> StatusPanelLayout() {
     return kStatusPanels;
 }
 

@@ -22,7 +22,7 @@ enum class ControlKind {
 };
 
 // One control of the table as designed: where it stands, what it says and what it explains.
-struct ControlSpec {
+struct ControlDesign {
     std::string_view Name;        // the design name, "LblInfo", "Label2"
     std::optional<Control> Game;  // the game's handle, for the controls the game changes
     ControlKind Kind;
@@ -33,12 +33,12 @@ struct ControlSpec {
 };
 
 // Every control of the table, frames before the controls inside them.
-std::span<const ControlSpec> ControlLayout();
-const ControlSpec* FindControlSpec(std::string_view name);
-const ControlSpec& ControlSpecOf(Control control);
+std::span<const ControlDesign> ControlLayout();
+const ControlDesign* FindControlDesign(std::string_view name);
+const ControlDesign& ControlDesignOf(Control control);
 
 // One panel of the status bar StatusBar1.
-struct StatusPanelSpec {
+struct StatusPanelDesign {
     std::string_view Text;  // the design text
     std::string_view ToolTip;
     int MinimumChars;  // room for this many characters at least
@@ -46,6 +46,6 @@ struct StatusPanelSpec {
 };
 
 // Panels 1 to 4 in order.
-std::span<const StatusPanelSpec> StatusPanelLayout();
+std::span<const StatusPanelDesign> StatusPanelLayout();
 
 }  // namespace corvane

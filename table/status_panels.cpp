@@ -60,12 +60,12 @@ void StatusPanel::set(const QString& text, int image) {
 
 StatusPanels::StatusPanels(QStatusBar* bar) {
     int number = 1;
-    for (const StatusPanelSpec& spec : StatusPanelLayout()) {
+    for (const StatusPanelDesign& design : StatusPanelLayout()) {
         auto* panel = new StatusPanel(bar);
-        panel->set(ToQString(spec.Text), 0);
-        panel->setToolTip(ToQString(spec.ToolTip));
-        panel->setMinimumWidth(bar->fontMetrics().averageCharWidth() * spec.MinimumChars);
-        bar->addPermanentWidget(panel, spec.Stretches ? 1 : 0);
+        panel->set(ToQString(design.Text), 0);
+        panel->setToolTip(ToQString(design.ToolTip));
+        panel->setMinimumWidth(bar->fontMetrics().averageCharWidth() * design.MinimumChars);
+        bar->addPermanentWidget(panel, design.Stretches ? 1 : 0);
         panels_[number++] = panel;
     }
 }

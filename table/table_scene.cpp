@@ -28,16 +28,16 @@ TableScene::TableScene(QObject* parent) : QGraphicsScene(parent) {
     setSceneRect(0, 0, TableWidth, TableHeight);
     setItemIndexMethod(QGraphicsScene::NoIndex);  // few items, many moves
 
-    for (const ControlSpec& spec : ControlLayout()) {
-        QGraphicsItem* frame = spec.Parent.empty() ? nullptr : control(spec.Parent);
-        ControlItem* item = MakeControlItem(spec, frame);
+    for (const ControlDesign& design : ControlLayout()) {
+        QGraphicsItem* frame = design.Parent.empty() ? nullptr : control(design.Parent);
+        ControlItem* item = MakeControlItem(design, frame);
         if (frame == nullptr) {
             addItem(item);
-            if (StacksWithCards(spec.Kind)) item->setZValue(++front_);
+            if (StacksWithCards(design.Kind)) item->setZValue(++front_);
         }
-        if (spec.Game) item->setVisible(DesignState(*spec.Game).Visible);
-        if (spec.Kind == ControlKind::Button || spec.Kind == ControlKind::Clickable) {
-            const QString name = QString::fromUtf8(spec.Name.data(), spec.Name.size());
+        if (design.Game) item->setVisible(DesignState(*design.Game).Visible);
+        if (design.Kind == ControlKind::Button || design.Kind == ControlKind::Clickable) {
+            const QString name = QString::fromUtf8(design.Name.data(), design.Name.size());
             item->onClick = [this, name] {
                 QMetaObject::invokeMethod(
                     this, [this, name] { emit controlClicked(name); }, Qt::QueuedConnection);
@@ -62,14 +62,14 @@ TableScene::TableScene(QObject* parent) : QGraphicsScene(parent) {
 
 ControlItem* TableScene::control(Control control) const {
     const auto found = std::find_if(controls_.begin(), controls_.end(), [control](ControlItem* c) {
-        return c->spec().Game == control;
+        return c->design().Game == control;
     });
     return found == controls_.end() ? nullptr : *found;
 }
 
 ControlItem* TableScene::control(std::string_view name) const {
     const auto found = std::find_if(controls_.begin(), controls_.end(),
-                                    [name](ControlItem* c) { return c->spec().Name == name; });
+                                    [name](ControlItem* c) { return c->design().Name == name; });
     return found == controls_.end() ? nullptr : *found;
 }
 

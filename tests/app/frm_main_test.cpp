@@ -102,7 +102,7 @@ protected:
         for (int c = 0; c < ControlCount; ++c) {
             const ControlItem* item = scene.control(static_cast<Control>(c));
             EXPECT_EQ(item->caption().toStdString(), expected.Controls[c].Caption);
-            EXPECT_EQ(item->isVisible(), expected.Controls[c].Visible) << item->spec().Name;
+            EXPECT_EQ(item->isVisible(), expected.Controls[c].Visible) << item->design().Name;
         }
         for (int panel = 1; panel <= 4; ++panel) {
             const StatusPanel* shown = window.statusPanels().panel(panel);
