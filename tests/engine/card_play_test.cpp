@@ -38,6 +38,7 @@ struct Play : TableGame {
         SortSame(g);
         table.Moves.clear();
         table.Messages.clear();
+        table.Sounds.clear();
         table.Now = 0;
     }
 
@@ -53,6 +54,7 @@ struct Play : TableGame {
         EXPECT_EQ(std::vector({m.Title, m.Text, m.Button1, m.Button2, m.Button3}),
                   std::vector<std::string>({title, "Ann" + text, button, "", ""}));
         EXPECT_EQ(m.IconIndex, 3);
+        EXPECT_TRUE(g.WaitingForPlayer) << "the wait goes on after a notice";
     }
 };
 
@@ -120,7 +122,6 @@ TEST_F(Play, AnyCardInRoundOneAndInRoundTwoOnlyOneThatFollowsSuitElseTrumps) {
         SCOPED_TRACE(name);
         WaitForPerson(round, personLeads, hand);
         SetCaption(g, Control::CmdSort, std::string("Sort ") + caption);
-        table.Sounds.clear();
         const int card = C(clicked);
         PicCard_Click(g, card);
         if (result == std::string("follow")) {
@@ -156,7 +157,6 @@ TEST_F(Play, ASecondClickPlaysNoSecondCard) {
     for (const auto& [name, round, personLeads, hand, first, second] : rows) {
         SCOPED_TRACE(name);
         WaitForPerson(round, personLeads, hand);
-        table.Sounds.clear();
         int pauses = 0;
         hook.OnPause = [&, second = second] {
             if (pauses++ == 0) PicCard_Click(g, C(second));

@@ -122,12 +122,6 @@ struct TableGame : testing::Test {
 
     const std::string& Shown(Control control) const { return table.ControlOf(control).Caption; }
 
-    int CountAt(int location) const {
-        int n = 0;
-        for (int i = 1; i <= CardCount; ++i) n += g.CardTable[i].Location == location;
-        return n;
-    }
-
     // Every place the card was moved to, in order.
     std::vector<std::pair<int, int>> PlacesOf(int card) const {
         std::vector<std::pair<int, int>> places;
