@@ -6,15 +6,12 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "qt_text.h"
 #include "table_style.h"
 
 namespace corvane {
 
 namespace {
-
-QString ToQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // Draws `text` in `rect`, squeezed sideways when it would not fit, never cut off.
 void DrawFittedText(QPainter& painter, const QRectF& rect, int flags, const QString& text) {

@@ -14,7 +14,9 @@
 #include <cmath>
 
 #include "card_art.h"
+#include "qt_text.h"
 #include "sound_player.h"
+#include "twips.h"
 
 namespace corvane {
 
@@ -29,7 +31,7 @@ const QColor Shadow(64, 64, 64);
 constexpr int FontPixels = 12;
 
 int ToPixels(double twips) {
-    return static_cast<int>(std::lround(twips / message_geometry::TwipsPerPixel));
+    return static_cast<int>(std::lround(twips / TwipsPerPixel));
 }
 
 // A caption wider than its button is set in a smaller size rather than cut off.
@@ -127,7 +129,7 @@ int MessageDialog::showMessage(const MessageRequest& request) {
     for (int i = 0; i < 3; ++i) setButtonPressed(i, false);
     pressedIndex_ = -1;
 
-    message_->setText(QString::fromStdString(request.Text));
+    message_->setText(ToQString(request.Text));
     const int messageWidth = ToPixels(MessageWidth);
     const int messagePixels =
         std::max(message_->heightForWidth(messageWidth), message_->fontMetrics().height());
@@ -137,9 +139,8 @@ int MessageDialog::showMessage(const MessageRequest& request) {
     if (screen == nullptr) screen = QGuiApplication::primaryScreen();
     const QRect available = screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 800, 600);
 
-    layout_ = LayOutMessage(messagePixels * message_geometry::TwipsPerPixel,
-                            !request.Button2.empty(), !request.Button3.empty(),
-                            available.height() * message_geometry::TwipsPerPixel);
+    layout_ = LayOutMessage(messagePixels * TwipsPerPixel, !request.Button2.empty(),
+                            !request.Button3.empty(), available.height() * TwipsPerPixel);
 
     // A scrolling message keeps its width: the scroll bar takes the gap before the icon.
     QRect view = ToPixels(layout_.MessageView);
@@ -156,11 +157,11 @@ int MessageDialog::showMessage(const MessageRequest& request) {
     move(available.left() + (available.width() - size.width()) / 2,
          available.top() + (available.height() - size.height()) / 2);
 
-    title_->setText(QStringLiteral("   ") + QString::fromStdString(request.Title));
+    title_->setText(QStringLiteral("   ") + ToQString(request.Title));
     const std::array<const std::string*, 3> captions{&request.Button1, &request.Button2,
                                                      &request.Button3};
     for (int i = 0; i < 3; ++i) {
-        captions_[i]->setText(QString::fromStdString(*captions[i]));
+        captions_[i]->setText(ToQString(*captions[i]));
         buttons_[i]->setGeometry(ToPixels(layout_.Buttons[i]));
         FitCaption(captions_[i], buttons_[i]->width() - 6);
         buttons_[i]->setVisible(layout_.ButtonShown[i]);

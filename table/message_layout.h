@@ -30,9 +30,6 @@ struct MessageLayout {
 };
 
 namespace message_geometry {
-// The dialog is designed in twips; on the screen 15 twips make one device-independent pixel, and
-// the window system's own scaling takes it from there to the device.
-inline constexpr double TwipsPerPixel = 15.0;
 inline constexpr double DialogWidth = 4500;
 // Everything the dialog needs besides its message: title, margins and the button row.
 inline constexpr double HeightBesidesMessage = 1140;

@@ -7,16 +7,13 @@
 
 #include "card_art.h"
 #include "control_layout.h"
+#include "qt_text.h"
 
 namespace corvane {
 
 namespace {
 
 constexpr int kPictureSize = 16;
-
-QString ToQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 }  // namespace
 

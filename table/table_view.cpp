@@ -9,6 +9,7 @@
 #include "table_geometry.h"
 #include "table_scene.h"
 #include "table_style.h"
+#include "twips.h"
 
 namespace corvane {
 
@@ -28,8 +29,8 @@ TableView::TableView(TableScene* scene, QWidget* parent) : QGraphicsView(scene, 
 }
 
 QSize TableView::sizeHint() const {
-    return {static_cast<int>(std::lround(TableWidth / DesignTwipsPerPixel)),
-            static_cast<int>(std::lround(TableHeight / DesignTwipsPerPixel))};
+    return {static_cast<int>(std::lround(TableWidth / TwipsPerPixel)),
+            static_cast<int>(std::lround(TableHeight / TwipsPerPixel))};
 }
 
 qreal TableView::scale() const {

@@ -15,9 +15,6 @@ class TableView : public QGraphicsView {
 public:
     explicit TableView(TableScene* scene, QWidget* parent = nullptr);
 
-    // The design scale: a twip is a fifteenth of a pixel on a screen of 96 dots to the inch.
-    static constexpr qreal DesignTwipsPerPixel = 15.0;
-
     // The table at its design size.
     QSize sizeHint() const override;
     // Pixels per twip at the current size.

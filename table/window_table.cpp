@@ -12,6 +12,7 @@
 #include "card_item.h"
 #include "control_items.h"
 #include "message_dialog.h"
+#include "qt_text.h"
 #include "sound_player.h"
 #include "status_panels.h"
 #include "table_scene.h"
@@ -19,10 +20,6 @@
 namespace corvane {
 
 namespace {
-
-QString ToQString(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 // Keeps a running loop on its list for exactly as long as it runs, however it ends.
 class LoopRegistration {
