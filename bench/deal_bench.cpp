@@ -8,23 +8,13 @@
 namespace corvane {
 namespace {
 
-void BM_DealHeadless(benchmark::State& state) {
-    Game g;
-    BuildCardTable(g);
-    g.Random = RandomSource(1);
-    for (auto _ : state) {
-        NewGame(g);
-        benchmark::DoNotOptimize(g.UpCard);
-    }
-}
-BENCHMARK(BM_DealHeadless);
-
-void BM_DealOnRecordingTable(benchmark::State& state) {
+// Argument 1 deals on a recording table, 0 with no table at all.
+void BM_NewGameDeal(benchmark::State& state) {
     Game g;
     BuildCardTable(g);
     g.Random = RandomSource(1);
     HeadlessTable table;
-    g.AttachTable(&table);
+    if (state.range(0) != 0) g.AttachTable(&table);
     for (auto _ : state) {
         table.Moves.clear();
         table.Sounds.clear();
@@ -32,7 +22,7 @@ void BM_DealOnRecordingTable(benchmark::State& state) {
         benchmark::DoNotOptimize(g.UpCard);
     }
 }
-BENCHMARK(BM_DealOnRecordingTable);
+BENCHMARK(BM_NewGameDeal)->ArgName("recording_table")->Arg(0)->Arg(1);
 
 void BM_PickStockCard(benchmark::State& state) {
     Game g;
