@@ -8,6 +8,7 @@
 #include "control_items.h"
 #include "control_layout.h"
 #include "game_state.h"
+#include "qt_text.h"
 #include "table_geometry.h"
 
 namespace corvane {
@@ -37,7 +38,7 @@ TableScene::TableScene(QObject* parent) : QGraphicsScene(parent) {
         }
         if (design.Game) item->setVisible(DesignState(*design.Game).Visible);
         if (design.Kind == ControlKind::Button || design.Kind == ControlKind::Clickable) {
-            const QString name = QString::fromUtf8(design.Name.data(), design.Name.size());
+            const QString name = ToQString(design.Name);
             item->onClick = [this, name] {
                 QMetaObject::invokeMethod(
                     this, [this, name] { emit controlClicked(name); }, Qt::QueuedConnection);
