@@ -1,5 +1,7 @@
 #include "declarations.h"
 
+#include "display.h"
+
 namespace corvane {
 
 void ReleaseMeldMarks(Game& g, int card) {
@@ -11,6 +13,18 @@ void ReleaseMeldMarks(Game& g, int card) {
     c.MeldUsed[MeldDix] = false;
     c.MeldUsed[MeldCorvane] = false;
     c.MeldUsed[MeldDoubleCorvane] = false;
+}
+
+// Tarvish declares nothing until the meld rules are in place.
+void TarvishDeclare(Game& g) {
+    g.MeldMade = false;
+    g.PauseTime = g.Speed;
+}
+
+void CmdCancel_Click(Game& g) {
+    if (!IsVisible(g, Control::FramDeclare)) return;
+    SetVisible(g, Control::FramDeclare, false);
+    g.WaitingForPlayer = false;
 }
 
 }  // namespace corvane
