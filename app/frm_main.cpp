@@ -32,7 +32,7 @@ FrmMain::FrmMain(QWidget* parent)
       view_(new TableView(scene_, this)),
       panels_(std::make_unique<StatusPanels>(statusBar())),
       table_(new WindowTable(scene_, panels_.get(), this)),
-      runner_(new GameRunner(game_, *table_, this)) {
+      runner_(new GameRunner(game_, this)) {
     setObjectName(QStringLiteral("FrmMain"));
     setWindowIcon(QIcon(CardArt::pixmap(SuitSymbolImage(Spades), QSize(64, 64))));
     setCentralWidget(view_);

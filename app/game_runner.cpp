@@ -2,59 +2,33 @@
 
 #include <QString>
 
-#include <utility>
+#include <string_view>
 
 #include "card_layout.h"
+#include "declarations.h"
 #include "game_state.h"
 #include "hand_flow.h"
-#include "window_table.h"
 
 namespace corvane {
 
-GameRunner::GameRunner(Game& game, WindowTable& table, QObject* parent)
-    : QObject(parent), game_(game), table_(table) {}
+namespace {
 
-void GameRunner::start(Procedure procedure) {
-    pending_ = std::move(procedure);
-    if (running_) {
-        abandonRunning();
-        return;
-    }
-    runFromTop(nullptr);
-}
+struct ControlAction {
+    std::string_view Name;  // the design name of the button or clickable label
+    void (*Click)(Game&);
+};
 
-void GameRunner::act(const Procedure& action) {
-    if (!running_) {
-        runFromTop(action);
-        return;
-    }
-    action(game_);
-    table_.wakeWaits();
-}
+// What each clickable control of the table does.
+constexpr ControlAction kControlActions[] = {
+    {"CmdSort", CmdSort_Click},
+    {"LblKnock", LblKnock_Click},
+    {"CmdCancel", CmdCancel_Click},
+};
 
-void GameRunner::stop() {
-    pending_ = nullptr;
-    if (running_) abandonRunning();
-}
+}  // namespace
 
-void GameRunner::runFromTop(const Procedure& first) {
-    running_ = true;
-    if (first) {
-        table_.resume();
-        first(game_);
-    }
-    while (pending_) {
-        const Procedure next = std::exchange(pending_, nullptr);
-        table_.resume();
-        next(game_);
-    }
-    running_ = false;
-    emit idle();
-}
-
-void GameRunner::abandonRunning() {
-    AbandonGame(game_);
-    table_.abandon();
+GameRunner::GameRunner(Game& game, QObject* parent) : QObject(parent), runner_(game) {
+    runner_.OnIdle = [this] { emit idle(); };
 }
 
 void GameRunner::clickCard(int card) {
@@ -62,8 +36,11 @@ void GameRunner::clickCard(int card) {
 }
 
 void GameRunner::clickControl(const QString& name) {
-    // The knock label has no handler yet; its click is let pass.
-    if (name == QLatin1String("CmdSort")) act(CmdSort_Click);
+    const QByteArray utf8 = name.toUtf8();
+    const std::string_view wanted(utf8.constData(), static_cast<std::size_t>(utf8.size()));
+    for (const ControlAction& action : kControlActions) {
+        if (action.Name == wanted) act(action.Click);
+    }
 }
 
 }  // namespace corvane

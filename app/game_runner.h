@@ -2,36 +2,35 @@
 
 #include <QObject>
 
-#include <functional>
+#include <utility>
+
+#include "procedure_runner.h"
 
 namespace corvane {
 
 struct Game;
-class WindowTable;
 
 // Runs the game's procedures (a new game, the person's clicks) from the top of the event loop,
-// one at a time. A hand waits for the person and pauses inside nested event loops, where the
-// person may choose a new game or leave: the running hand is then abandoned, left to unwind
-// completely, and only then does the next procedure start. So no hand ever resumes on the
-// state of a later one.
+// one at a time, as the engine's ProcedureRunner does: a new game or leaving during a hand gives
+// the hand up and lets it unwind before anything else starts.
 class GameRunner : public QObject {
     Q_OBJECT
 
 public:
-    using Procedure = std::function<void(Game&)>;
+    using Procedure = ProcedureRunner::Procedure;
 
-    GameRunner(Game& game, WindowTable& table, QObject* parent = nullptr);
+    explicit GameRunner(Game& game, QObject* parent = nullptr);
 
     // Runs `procedure` now, or, when a procedure is running, abandons it and runs this one as
     // soon as it has returned.
-    void start(Procedure procedure);
+    void start(Procedure procedure) { runner_.Start(std::move(procedure)); }
     // Carries out one of the person's actions (a click function of the game) and wakes the
     // waits for the person. Outside a running procedure the action runs as one of its own.
-    void act(const Procedure& action);
+    void act(const Procedure& action) { runner_.Act(action); }
     // Abandons the running procedure, if any, and starts nothing after it.
-    void stop();
+    void stop() { runner_.Stop(); }
 
-    bool running() const { return running_; }
+    bool running() const { return runner_.Running(); }
 
     void clickCard(int card);
     // A button or a clickable label of the table, by its design name.
@@ -42,13 +41,7 @@ signals:
     void idle();
 
 private:
-    void runFromTop(const Procedure& first);
-    void abandonRunning();
-
-    Game& game_;
-    WindowTable& table_;
-    Procedure pending_;
-    bool running_ = false;
+    ProcedureRunner runner_;
 };
 
 }  // namespace corvane

@@ -1,15 +1,21 @@
-// How fast the engine deals: a whole new game's deal on a recording table and without one.
+// How fast the engine plays: a deal, drawing from the stock, and complete hands with a scripted
+// person on a table that records nothing. Also prints the signature of the seeded games.
 #include <benchmark/benchmark.h>
+
+#include <climits>
+#include <cstdio>
 
 #include "game_state.h"
 #include "hand_flow.h"
 #include "headless_table.h"
+#include "scripted_person.h"
+#include "signature.h"
 
 namespace corvane {
 namespace {
 
 // Argument 1 deals on a recording table, 0 with no table at all.
-void BM_NewGameDeal(benchmark::State& state) {
+void BM_DealAHand(benchmark::State& state) {
     Game g;
     BuildCardTable(g);
     g.Random = RandomSource(1);
@@ -18,11 +24,12 @@ void BM_NewGameDeal(benchmark::State& state) {
     for (auto _ : state) {
         table.Moves.clear();
         table.Sounds.clear();
-        NewGame(g);
+        ResetHand(g);
+        DealCards(g);
         benchmark::DoNotOptimize(g.UpCard);
     }
 }
-BENCHMARK(BM_NewGameDeal)->ArgName("recording_table")->Arg(0)->Arg(1);
+BENCHMARK(BM_DealAHand)->ArgName("recording_table")->Arg(0)->Arg(1);
 
 void BM_PickStockCard(benchmark::State& state) {
     Game g;
@@ -40,7 +47,35 @@ void BM_PickStockCard(benchmark::State& state) {
 }
 BENCHMARK(BM_PickStockCard);
 
+// One complete hand per iteration, from the reset to the result, at a target nobody reaches.
+void BM_CompleteHand(benchmark::State& state) {
+    Game g;
+    BuildCardTable(g);
+    g.Random = RandomSource(1);
+    ScriptedPerson person(g, 1);
+    ScriptedTable table(person);
+    g.AttachTable(&table);
+    g.TargetScore = INT_MAX / 2;
+    for (auto _ : state) {
+        g.GameInProgress = true;
+        g.GameTotal = {};
+        NewHand(g);
+        benchmark::DoNotOptimize(g.HandScore);
+    }
+    state.SetItemsProcessed(state.iterations());
+    state.counters["hands_per_second"] =
+        benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_CompleteHand);
+
 }  // namespace
 }  // namespace corvane
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    std::printf("signature of the seeded games: %llu\n",
+                static_cast<unsigned long long>(corvane::PlaySignatureGames()));
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -67,7 +67,7 @@ void BM_WaitForPersonOfTwoSeconds(benchmark::State& state) {
         g.WaitingForPlayer = true;
         QTimer::singleShot(kTwoSeconds, &window, [&] {
             g.WaitingForPlayer = false;
-            window.table().wakeWaits();
+            window.table().WakeWaits();
         });
         WaitForPlayer(g);
     });
@@ -108,8 +108,10 @@ void BM_PeakMemoryAfterADealtHand(benchmark::State& state) {
         FrmMain window;
         window.show();
         window.game().Speed = 0;
+        // The hand is dealt when the game first waits for the person.
+        QObject::connect(&window.table(), &WindowTable::waitStarted, &window,
+                         [&window] { window.runner().stop(); }, Qt::QueuedConnection);
         window.runner().start(NewGame);
-        QApplication::processEvents();
     }
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);

@@ -20,26 +20,24 @@ void PlaceInSortedRow(Game& g, int card, int& left) {
 
 }  // namespace
 
+// The pack is indexed by suit (Diamonds, Clubs, Hearts, Spades), then by strength from the Seven
+// to the Ace, the two copies of a card side by side: so index order is already suit order, and the
+// cards of one value are found at fixed steps.
 void SortSuits(Game& g) {
     int left = PlayerSortedRowOrigin.Left;
-    for (int suit : SuitOrder) {
-        for (int value : RankOrder) {
-            for (int i = 1; i <= CardCount; ++i) {
-                const CardRecord& card = g.CardTable[i];
-                if (InPlayerRow(card) && card.Value == value && card.Suit == suit) {
-                    PlaceInSortedRow(g, i, left);
-                }
-            }
-        }
+    for (int i = 1; i <= CardCount; ++i) {
+        if (InPlayerRow(g.CardTable[i])) PlaceInSortedRow(g, i, left);
     }
 }
 
 void SortSame(Game& g) {
+    constexpr int kCardsPerSuit = CardCount / 4;
     int left = PlayerSortedRowOrigin.Left;
-    for (int value : RankOrder) {
-        for (int i = 1; i <= CardCount; ++i) {
-            const CardRecord& card = g.CardTable[i];
-            if (InPlayerRow(card) && card.Value == value) PlaceInSortedRow(g, i, left);
+    for (int rank = 0; rank < static_cast<int>(RankOrder.size()); ++rank) {
+        for (int first = 1 + 2 * rank; first <= CardCount; first += kCardsPerSuit) {
+            for (int i : {first, first + 1}) {
+                if (InPlayerRow(g.CardTable[i])) PlaceInSortedRow(g, i, left);
+            }
         }
     }
     g.PauseTime = g.Speed;

@@ -44,19 +44,32 @@ void StartUp(Game& g) {
 }
 
 void NewGame(Game& g) {
+    g.HandOver = false;
     g.GameInProgress = true;
     for (int p : {PlayerPerson, PlayerTarvish}) {
         g.GameTotal[p] = 0;
         SetCaption(g, LblPTot(p), "");
     }
     SetWindowCaption(g, "Target Score:- " + std::to_string(g.TargetScore));
-    NewHand(g);
+    // Hands follow one another in a loop, so that a long game does not pile hand upon hand.
+    while (g.GameInProgress) NewHand(g);
+    g.HandOver = false;
 }
 
 void NewHand(Game& g) {
+    ResetHand(g);
+    Deal(g);
+}
+
+void ResetHand(Game& g) {
+    g.HandOver = false;
     g.CardsUsed = 0;
     SetCaption(g, Control::LblInfo, "");
     SetVisible(g, Control::CmdSort, false);
+    // A hand given up in the middle may have left its panels or the knock offered.
+    for (Control offer : {Control::FramDeclare, Control::FramMarriage, Control::LblKnock}) {
+        SetVisible(g, offer, false);
+    }
     g.Round2 = false;
     g.Round1 = true;
     for (Control label : {Control::LblLastTrickP, Control::LblLastTrickC, LblPLast(1), LblPLast(2)}) {
@@ -91,10 +104,14 @@ void NewHand(Game& g) {
     g.Knocked = false;
     PlaySound(g, Sound::Riffle);
     RedrawStock(g);
-    Deal(g);
 }
 
 void Deal(Game& g) {
+    DealCards(g);
+    if (g.GameInProgress) PlayRound1(g);
+}
+
+void DealCards(Game& g) {
     g.TarvishPileTop = TarvishPileTopAtDeal;
     g.PlayerPileTop = PlayerPileTopAtDeal;
     g.GameInProgress = true;
@@ -201,6 +218,8 @@ int PickStockCard(Game& g) {
 void AbandonGame(Game& g) {
     g.GameInProgress = false;
     g.WaitingForPlayer = false;
+    g.HandOver = true;
+    if (Table* table = g.AttachedTable()) table->EndAllWaits();
 }
 
 }  // namespace corvane

@@ -26,6 +26,7 @@ void ShowCardFace(Game& g, int card) { g.Display().SetCardImage(card, card); }
 void ShowCardBack(Game& g, int card) { g.Display().SetCardImage(card, ImageBack); }
 
 void PlaceCard(Game& g, int card, int left, int top) {
+    if (!g.HandOver) g.PicturePlace[card] = {left, top};
     g.Display().MoveCard(card, left, top);
     g.Display().BringCardToFront(card);
 }
@@ -35,11 +36,13 @@ void PlaceCard(Game& g, int card, TablePoint place) { PlaceCard(g, card, place.L
 void SetCardVisible(Game& g, int card, bool visible) { g.Display().SetCardVisible(card, visible); }
 
 void SetCaption(Game& g, Control control, const std::string& caption) {
+    if (g.HandOver) return;  // the table keeps what the game last showed
     StateOf(g, control).Caption = caption;
     g.Display().SetControlCaption(control, caption);
 }
 
 void SetVisible(Game& g, Control control, bool visible) {
+    if (g.HandOver) return;
     StateOf(g, control).Visible = visible;
     g.Display().SetControlVisible(control, visible);
 }
@@ -90,6 +93,7 @@ bool WaitForPlayer(Game& g) {
             // Nobody can act for the person: the hand cannot go on.
             g.GameInProgress = false;
             g.WaitingForPlayer = false;
+            g.HandOver = true;
         }
     }
     return g.GameInProgress;

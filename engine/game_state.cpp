@@ -22,8 +22,6 @@ Game::Game() {
     for (int i = 0; i < ControlCount; ++i) Controls[i] = DesignState(static_cast<Control>(i));
 }
 
-Table& Game::Display() const { return attached_ != nullptr ? *attached_ : headless_; }
-
 bool IsTrump(const Game& g, int card) { return g.CardTable[card].Suit == g.TrumpSuit; }
 
 }  // namespace corvane

@@ -7,6 +7,7 @@
 #include "card_table.h"
 #include "random_source.h"
 #include "table.h"
+#include "table_geometry.h"
 
 namespace corvane {
 
@@ -43,6 +44,9 @@ struct Game {
 
     // The game.
     bool GameInProgress = false;
+    // The running hand can no longer go on: the game ended inside it, or it was given up. Whatever
+    // of it is still on the stack unwinds without showing, playing or asking anything more.
+    bool HandOver = false;
     PerPlayer<int> GameTotal{};
     int Dealer = 0;
     PerPlayer<bool> WinsGame{};
@@ -80,12 +84,18 @@ struct Game {
 
     // The captions and visibility of the named controls, indexed by Control.
     std::array<ControlState, ControlCount> Controls;
+    // Where each card picture was last placed, by card index.
+    std::array<TablePoint, CardCount + 1> PicturePlace{};
 
     RandomSource Random;
 
-    // Until a table is attached the game runs headlessly (see NullTable).
+    // Until a table is attached the game runs headlessly (see NullTable). While the hand is
+    // over, what is left of it goes to the null table too, and so shows nothing.
     void AttachTable(Table* table) { attached_ = table; }
-    Table& Display() const;
+    Table& Display() const {
+        return attached_ != nullptr && !HandOver ? *attached_ : headless_;
+    }
+    Table* AttachedTable() const { return attached_; }
 
 private:
     Table* attached_ = nullptr;

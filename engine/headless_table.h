@@ -26,6 +26,7 @@ public:
     struct ControlRecord {
         std::string Caption;
         bool Visible = false;
+        bool operator==(const ControlRecord&) const = default;
     };
     struct MoveRecord {
         int Card;
@@ -35,6 +36,7 @@ public:
     struct PanelRecord {
         std::string Text;
         int Image = 0;
+        bool operator==(const PanelRecord&) const = default;
     };
 
     HeadlessTable();

@@ -36,11 +36,8 @@ double RandomSource::Uniform() {
 }
 
 int RoundHalfEven(double x) {
-    const double below = std::floor(x);
-    const double fraction = x - below;
-    int result = static_cast<int>(below);
-    if (fraction > 0.5 || (fraction == 0.5 && result % 2 != 0)) ++result;
-    return result;
+    // The default rounding mode rounds to the nearest integer, halves to the even neighbour.
+    return static_cast<int>(std::nearbyint(x));
 }
 
 }  // namespace corvane

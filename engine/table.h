@@ -89,12 +89,18 @@ public:
     virtual int ShowMessage(const MessageRequest& request) = 0;
     // A plain message box with an OK button, for situations that cannot arise in play.
     virtual void ShowPlainMessage(const std::string& text) = 0;
+
+    // One of the person's actions has been carried out while the game waits: the wait returns,
+    // so that the game looks at its own flags again.
+    virtual void WakeWaits() {}
+    // The running hand is over or given up: every pause and wait in progress returns now.
+    virtual void EndAllWaits() {}
 };
 
 // The table of a game that has no table attached: pauses return at once (its clock jumps to their
 // deadline), sounds do nothing, every message is answered with its first button, and nobody can
 // wait for the person.
-class NullTable final : public Table {
+class NullTable : public Table {
 public:
     void SetCardImage(int, int) override {}
     void MoveCard(int, int, int) override {}

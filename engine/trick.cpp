@@ -1,4 +1,9 @@
+#include "card_layout.h"
+#include "display.h"
 #include "hand_flow.h"
+#include "pacing.h"
+#include "readouts.h"
+#include "table_geometry.h"
 
 namespace corvane {
 
@@ -25,6 +30,39 @@ int ScoreTrick(const Game& g) {
         if (c.Value == Seven && IsTrump(g, card)) score += 10;
     }
     return score;
+}
+
+bool TarvishHasCard(Game& g, int card) {
+    if (card >= 1 && card <= CardCount) return true;
+    ClearTable(g);
+    AbandonGame(g);
+    return false;
+}
+
+void GatherTrick(Game& g, int player) {
+    g.PauseTime = g.Speed + GatherTrickExtra;
+    const int led = g.TrickCard[1];
+    const int followed = g.TrickCard[2];
+    ShowCardBack(g, led);
+    ShowCardBack(g, followed);
+    // The card played second slides onto the card led, and only the card led goes on the pile.
+    const TablePoint ledPlace = g.PicturePlace[led];
+    PlaceCard(g, followed, g.PicturePlace[followed].Left, ledPlace.Top);
+    Pause(g);
+    PlaceCard(g, followed, ledPlace);
+    Pause(g);
+    SetCardVisible(g, followed, false);
+    int& pileTop = player == PlayerTarvish ? g.TarvishPileTop : g.PlayerPileTop;
+    PlaceCard(g, led, TrickPileLeft, pileTop);
+    pileTop += TrickPileStep;
+    if (player == PlayerTarvish) {
+        LayOutOpponentHand(g);
+    } else {
+        RefreshHand(g);
+    }
+    ShowTrickAndRound(g);
+    PlayDealSound(g);
+    g.PauseTime = g.Speed;
 }
 
 }  // namespace corvane

@@ -83,6 +83,7 @@ constexpr std::array kControls = std::to_array<ControlDesign>({
      {3480, 120, 4965, 2892},
      "Select a Declaration or click on Stock for card",
      ""},
+    {"CmdCancel", {}, K::Button, "FramDeclare", {1800, 2400, 1332, 384}, "C&ancel", ""},
     {"FramMarriage",
      C::FramMarriage,
      K::Frame,

@@ -93,7 +93,6 @@ std::int64_t WindowTable::TickCount() {
 }
 
 void WindowTable::ProcessEventsUntil(std::int64_t deadline) {
-    if (abandoned_) return;
     const std::int64_t remaining = deadline - TickCount();
     if (remaining <= 0) return;
     QEventLoop loop;
@@ -106,7 +105,7 @@ void WindowTable::ProcessEventsUntil(std::int64_t deadline) {
 }
 
 bool WindowTable::WaitForPlayer() {
-    if (abandoned_) return true;
+    emit waitStarted();
     QEventLoop loop;
     // Once the application is quitting no loop runs any more, and nobody can act.
     return runLoop(loop, waits_) == 0;
@@ -117,18 +116,16 @@ int WindowTable::runLoop(QEventLoop& loop, std::vector<QEventLoop*>& running) {
     return loop.exec();
 }
 
-void WindowTable::wakeWaits() {
+void WindowTable::WakeWaits() {
     for (QEventLoop* loop : waits_) loop->quit();
 }
 
-void WindowTable::abandon() {
-    abandoned_ = true;
+void WindowTable::EndAllWaits() {
     for (QEventLoop* loop : pauses_) loop->quit();
     for (QEventLoop* loop : waits_) loop->quit();
-}
-
-void WindowTable::resume() {
-    abandoned_ = false;
+    // Only the system can end a hand while its dialog is open (the dialog is modal): the answer
+    // no longer matters.
+    if (dialog_->isVisible()) dialog_->done(0);
 }
 
 void WindowTable::PlaySound(Sound sound) {

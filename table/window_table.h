@@ -22,7 +22,7 @@ class TableScene;
 //
 // Pauses and waits run nested event loops that sleep until the next event or the deadline, so the
 // window stays responsive without using the processor. Both end at once when the running hand is
-// abandoned, so that a new game or the end of the program never has to wait for an old hand.
+// over or given up, so that a new game or the end of the program never has to wait for an old hand.
 class WindowTable : public QObject, public Table {
     Q_OBJECT
 
@@ -46,16 +46,9 @@ public:
     void PlaySound(Sound sound) override;
     int ShowMessage(const MessageRequest& request) override;
     void ShowPlainMessage(const std::string& text) override;
-
-    // One of the person's actions has been carried out: every wait for the person returns, and
-    // the game looks again at its own flags.
-    void wakeWaits();
-    // The running hand is given up: every pause and wait returns now, and later ones return at
-    // once, until resume().
-    void abandon();
-    // A new procedure starts from the top: pauses and waits work again.
-    void resume();
-    bool abandoned() const { return abandoned_; }
+    void WakeWaits() override;
+    // Every pause and wait returns now, and so does a message dialog that is open.
+    void EndAllWaits() override;
 
     // How many pauses and waits are running, one inside the other.
     int nestedLoops() const { return static_cast<int>(pauses_.size() + waits_.size()); }
@@ -63,6 +56,8 @@ public:
 signals:
     // Before the message dialog opens.
     void messageShown(const corvane::MessageRequest& request);
+    // The game has begun to wait for the person.
+    void waitStarted();
 
 private:
     // The loop's exit code: 0 when it was quit, -1 when the application is quitting.
@@ -76,7 +71,6 @@ private:
     QElapsedTimer clock_;
     std::vector<QEventLoop*> pauses_;
     std::vector<QEventLoop*> waits_;
-    bool abandoned_ = false;
 };
 
 }  // namespace corvane

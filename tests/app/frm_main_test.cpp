@@ -60,18 +60,33 @@ protected:
                              titles.push_back(request.Title);
                              AnswerDialog(answer);
                          });
+        // Queued, so that what a test does at a wait runs inside the wait's own loop.
+        QObject::connect(
+            &window.table(), &WindowTable::waitStarted, &window,
+            [this] {
+                if (!atWait) return;
+                const auto act = std::exchange(atWait, nullptr);
+                act();
+            },
+            Qt::QueuedConnection);
         QTimer::singleShot(20000, &window, [this] {
             ADD_FAILURE() << "the game was still running after 20 seconds";
             window.runner().stop();
         });
     }
 
-    // Deals a game in which the person leads (the game waits for a card) or Tarvish does.
-    void Deal(bool personLeads) {
+    // Deals a seeded game in which the person leads, or Tarvish does (and plays the first card),
+    // runs `act` at the first wait for the person, and gives the game up when `act` returns.
+    void AtFirstWait(bool personLeads, const std::function<void()>& act) {
         Prepare(g, 1234, personLeads ? PlayerPerson : PlayerTarvish);
-        window.newGame();
-        ASSERT_EQ(g.WaitingForPlayer, personLeads);
         titles.clear();
+        atWait = [this, act] {
+            titles.clear();
+            act();
+            window.runner().stop();
+        };
+        window.newGame();
+        EXPECT_FALSE(window.runner().running());
     }
 
     // Everything the window shows is what the recording table was told for the same deal.
@@ -144,6 +159,7 @@ protected:
     Game& g = window.game();
     std::vector<std::string> titles;
     int answer = 0;
+    std::function<void()> atWait;  // once, at the next wait for the person
 };
 
 // Every card where the layout says, on the table scaled to the window, whatever its shape.
@@ -158,7 +174,9 @@ TEST_F(MainWindowTest, ShowsWhatTheGameLaidOutEvenWhenResizedDuringTheDeal) {
                 {"another pack, resized", 77, PlayerTarvish, {560, 800}, {1200, 540}}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        Game played;  // the same deal on a recording table: what the window ought to show
+        // The same game on a recording table, up to its first wait for the person: what the
+        // window ought to show then.
+        Game played;
         HeadlessTable expected;
         BuildCardTable(played);
         played.AttachTable(&expected);
@@ -173,75 +191,112 @@ TEST_F(MainWindowTest, ShowsWhatTheGameLaidOutEvenWhenResizedDuringTheDeal) {
                 window.resize(row.duringTheDeal);
             });
         }
+        atWait = [&] {
+            QTest::qWait(20);
+            EXPECT_EQ(window.size(), row.duringTheDeal.isValid() ? row.duringTheDeal : row.size);
+            ExpectSameTable(expected);
+            window.runner().stop();
+        };
         window.newGame();
-        QTest::qWait(20);
-        EXPECT_EQ(window.size(), row.duringTheDeal.isValid() ? row.duringTheDeal : row.size);
-        ExpectSameTable(expected);
     }
 }
 
 TEST_F(MainWindowTest, ACardClickActsOnlyWhileTheGameWaits) {
     const struct {
         const char* name;
-        bool personLeads;
         int location;  // of the card clicked
         Qt::MouseButton button;
         std::vector<std::string> notices;
+        bool duringAPlay;  // clicked while the person's card goes into the trick
     } rows[] = {
-        {"own card while Tarvish leads", false, LocPlayerHand, Qt::LeftButton, {}},
-        {"Tarvish's card while Tarvish leads", false, LocTarvishHand, Qt::LeftButton, {}},
-        {"Tarvish's card while the game waits", true, LocTarvishHand, Qt::LeftButton, {"Tut Tut"}},
-        {"the up card, right button, while waiting",
-         true,
-         LocUpCard,
-         Qt::RightButton,
-         {"The Up Card"}},
+        {"Tarvish's card while the game waits", LocTarvishHand, Qt::LeftButton, {"Tut Tut"}, false},
+        {"the up card, right button, while waiting", LocUpCard, Qt::RightButton, {"The Up Card"},
+         false},
+        {"Tarvish's card while the person's card is played", LocTarvishHand, Qt::LeftButton, {},
+         true},
+        {"the stock while the person's card is played", LocStock, Qt::LeftButton, {}, true},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        Deal(row.personLeads);
-        const std::vector<QPointF> before = CardPlaces();
-        Click(CardsAt(row.location).back(), row.button);
-        QTest::qWait(20);
-        EXPECT_EQ(CardPlaces(), before);
-        EXPECT_EQ(titles, row.notices);
-        EXPECT_EQ(g.WaitingForPlayer, row.personLeads);
+        int played = 0;
+        AtFirstWait(true, [&] {
+            const int card = CardsAt(row.location).back();
+            if (row.duringAPlay) {
+                played = CardsAt(LocPlayerHand)[0];
+                Click(played);
+                QTimer::singleShot(1, &window, [&, card] { Click(card, row.button); });
+            } else {
+                Click(card, row.button);
+            }
+            QTest::qWait(30);
+            EXPECT_EQ(titles, row.notices);
+            EXPECT_EQ(g.TrickCard[1], row.duringAPlay ? played : -1);
+        });
     }
 }
 
 TEST_F(MainWindowTest, OnlyTheFirstCardClickedIsPlayed) {
     for (const bool doubleClick : {true, false}) {
         SCOPED_TRACE(doubleClick ? "a double click" : "a click on the next card during the play");
-        Deal(true);
-        const int card = CardsAt(LocPlayerHand)[0];
-        const int next = CardsAt(LocPlayerHand)[1];
-        if (doubleClick) {
-            QTest::mouseDClick(window.view().viewport(), Qt::LeftButton, {}, OnCard(card));
-        } else {
-            Click(card);
-            Click(next);
-        }
-        QTest::qWait(20);
-        EXPECT_EQ(g.TrickCard[1], card);
-        EXPECT_EQ(window.scene().card(card)->pos(), QPointF(1080, 4800)) << "in the trick";
-        EXPECT_EQ(g.CardTable[next].Location, LocPlayerHand);
-        EXPECT_EQ(CardsAt(LocPlayerHand).size(), 7u);
-        EXPECT_TRUE(titles.empty());
+        AtFirstWait(true, [&] {
+            const int card = CardsAt(LocPlayerHand)[0];
+            const int next = CardsAt(LocPlayerHand)[1];
+            if (doubleClick) {
+                QTest::mouseDClick(window.view().viewport(), Qt::LeftButton, {}, OnCard(card));
+            } else {
+                Click(card);
+                Click(next);
+            }
+            QTest::qWait(20);
+            EXPECT_EQ(g.TrickCard[1], card);
+            EXPECT_EQ(g.CardTable[next].Location, LocPlayerHand);
+            EXPECT_EQ(CardsAt(LocPlayerHand).size(), 7u);
+            EXPECT_TRUE(titles.empty());
+        });
     }
 }
 
-TEST_F(MainWindowTest, SortButtonWorksWhileTheGameWaits) {
-    Deal(true);
-    ControlItem* sort = window.scene().control(Control::CmdSort);
-    QTimer::singleShot(30, &window, [&] {
-        QTest::mouseClick(window.view().viewport(), Qt::LeftButton, {},
-                          window.view().mapFromScene(sort->sceneBoundingRect().center()));
-        // The click reaches the game through the event loop; the wait ends after it.
-        QMetaObject::invokeMethod(
-            &window, [this] { window.runner().stop(); }, Qt::QueuedConnection);
-    });
-    window.runner().start(WaitingHand);
-    EXPECT_EQ(sort->caption(), "Sort Same");
+// The table's clickable controls reach the game while it waits: the sort button, Cancel in a
+// declaring turn, and the knock, which ends the game at once.
+TEST_F(MainWindowTest, TheControlsOfTheTableActWhileTheGameWaits) {
+    const struct {
+        const char* name;
+        const char* control;
+        std::function<void(Game&)> moment;
+        std::function<void()> expect;
+    } rows[] = {
+        {"the sort button", "CmdSort", [](Game&) {},
+         [this] {
+             EXPECT_EQ(window.scene().control(Control::CmdSort)->caption(), "Sort Same");
+         }},
+        {"Cancel ends the declaring turn", "CmdCancel",
+         [](Game& game) { SetVisible(game, Control::FramDeclare, true); },
+         [this] {
+             EXPECT_FALSE(window.scene().control(Control::FramDeclare)->isVisible());
+             EXPECT_FALSE(g.WaitingForPlayer);
+         }},
+        {"the knock wins at the target", "LblKnock",
+         [](Game& game) {
+             game.GameTotal = {0, 1000, 200};
+             game.TargetScore = 1000;
+             SetVisible(game, Control::LblKnock, true);
+         },
+         [this] {
+             EXPECT_EQ(titles, std::vector<std::string>{"You win game"});
+             EXPECT_FALSE(g.GameInProgress);
+         }},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        AtFirstWait(true, [&] {
+            row.moment(g);
+            const ControlItem* item = window.scene().control(row.control);
+            QTest::mouseClick(window.view().viewport(), Qt::LeftButton, {},
+                              window.view().mapFromScene(item->sceneBoundingRect().center()));
+            QTest::qWait(1600);
+            row.expect();
+        });
+    }
 }
 
 TEST_F(MainWindowTest, DialogChoiceIsTheButtonClickedWhateverTheLastDialogLeft) {
@@ -286,7 +341,7 @@ TEST_F(MainWindowTest, PauseAndWaitSleepInsteadOfSpinning) {
     g.PauseTime = 400;
     QTimer::singleShot(800, &window, [this] {
         g.WaitingForPlayer = false;
-        window.table().wakeWaits();
+        window.table().WakeWaits();
     });
     const std::clock_t before = std::clock();
     const std::int64_t start = window.table().TickCount();
@@ -316,6 +371,15 @@ TEST_F(MainWindowTest, NewGameLetsTheRunningProcedureReturnThenDealsOnce) {
         int dealerOnReturn = 0;
         QTimer::singleShot(100, &window, [&] {
             running = window.runner().running();
+            // The new game is played up to its first wait, then given up.
+            atWait = [&] {
+                // Eight each, one of them perhaps led by Tarvish already.
+                EXPECT_EQ(CardsAt(LocPlayerHand).size() + CardsAt(LocTarvishHand).size() +
+                              CardsAt(LocTrick).size(),
+                          16u);
+                EXPECT_EQ(CardsAt(LocStock).size(), 47u);
+                window.runner().stop();
+            };
             window.findChild<QAction*>("MnuNew")->trigger();
         });
         const std::int64_t start = window.table().TickCount();
@@ -328,10 +392,7 @@ TEST_F(MainWindowTest, NewGameLetsTheRunningProcedureReturnThenDealsOnce) {
         EXPECT_LT(window.table().TickCount() - start, 8000) << "no waiting for the old procedure";
         EXPECT_EQ(dealerOnReturn, row.dealerOnReturn) << "no deal inside the old procedure";
         EXPECT_NE(g.Dealer, dealerOnReturn) << "exactly one deal after it";
-        EXPECT_EQ(CardsAt(LocPlayerHand).size(), 8u);
-        EXPECT_EQ(CardsAt(LocTarvishHand).size(), 8u);
-        EXPECT_EQ(CardsAt(LocStock).size(), 47u);
-        EXPECT_FALSE(window.table().abandoned());
+        EXPECT_EQ(window.table().nestedLoops(), 0);
     }
 }
 

@@ -32,6 +32,7 @@ struct Play : TableGame {
         g.Round1 = round == 1;
         g.Round2 = round == 2;
         g.GameInProgress = g.WaitingForPlayer = true;
+        g.HandOver = false;
         SetCaption(g, Control::CmdSort, SortSuitsCaption);
         SetCaption(g, Control::LblInfo, "before");
         table.Cards = {};

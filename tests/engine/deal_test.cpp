@@ -20,7 +20,8 @@ std::uint64_t SeedTurningUp(int dealerBefore, bool seven) {
         BuildCardTable(probe);
         probe.Random = RandomSource(seed);
         probe.Dealer = dealerBefore;
-        NewGame(probe);
+        ResetHand(probe);
+        DealCards(probe);
         if ((probe.CardTable[probe.UpCard].Value == Seven) == seven) return seed;
     }
 }
@@ -77,7 +78,8 @@ TEST_F(Deal, ANewHandResetsTheHandDealsEightEachScoresASevenAndTheNonDealerLeads
         g.Dealer = dealerBefore;
         table.Moves.clear();
         table.Now = 0;
-        NewHand(g);
+        ResetHand(g);
+        DealCards(g);
 
         // The per-hand reset.
         PerPlayer<int> points{};
@@ -194,7 +196,8 @@ TEST_F(Deal, SoakEveryCardIsAccountedForDealAfterDeal) {
         SCOPED_TRACE("deal " + std::to_string(deal));
         g.Random = RandomSource(static_cast<std::uint64_t>(deal));
         const int dealerBefore = g.Dealer;
-        NewGame(g);
+        ResetHand(g);
+        DealCards(g);
         ASSERT_NE(g.Dealer, dealerBefore);
         std::array<std::vector<int>, LocUpCard + 1> at;
         for (int i = 1; i <= CardCount; ++i) {

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <cstdint>
+
+#include "random_source.h"
+#include "table.h"
+
+namespace corvane {
+
+struct Game;
+
+// A person played by a script, for soak runs, benchmarks and tests. At every wait it acts through
+// the same click functions the window calls: mostly a legal card, now and then a stray click on a
+// card that is not the person's to play or that the Round 2 rule refuses, the knock when it is
+// offered, and Cancel in a declaring turn. Its choices come from its own seeded numbers, so a
+// seeded game plays the same every time.
+class ScriptedPerson {
+public:
+    ScriptedPerson(Game& g, std::uint64_t seed) : g_(g), random_(seed) {}
+    void Reseed(std::uint64_t seed) { random_ = RandomSource(seed); }
+
+    // Out of a hundred waits, how many begin with a stray click.
+    int StrayPercent = 10;
+    // Out of a hundred offers, how many the person knocks at.
+    int KnockPercent = 50;
+
+    // One turn of the person at a wait: always ends the wait unless the game ends first.
+    void Act();
+
+private:
+    // The suit the Round 2 rule asks the person to play (follow suit, else trump), 0 for any.
+    int SuitToPlay() const;
+    int Below(int n) { return static_cast<int>(random_.Uniform() * n); }
+
+    Game& g_;
+    RandomSource random_;
+};
+
+// A table that shows and records nothing, whose clock jumps to every deadline, and at which a
+// scripted person acts whenever the game waits: a whole game at full speed.
+class ScriptedTable final : public NullTable {
+public:
+    explicit ScriptedTable(ScriptedPerson& person) : person_(person) {}
+    bool WaitForPlayer() override;
+
+private:
+    ScriptedPerson& person_;
+};
+
+}  // namespace corvane

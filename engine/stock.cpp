@@ -1,0 +1,55 @@
+#include <string>
+
+#include "card_layout.h"
+#include "display.h"
+#include "hand_flow.h"
+#include "pacing.h"
+#include "table_geometry.h"
+
+// Cards leaving the stock during play: the draws after each trick and the last two cards.
+
+namespace corvane {
+
+void DrawFromStock(Game& g, int player) {
+    g.PauseTime = g.Speed + DrawExtra;
+    const int card = PickStockCard(g);
+    if (card == NoCard) return;  // never asked in play: the draws stop with the stock
+    --g.StockCount;
+    SetCaption(g, Control::LblStock, "Stock " + std::to_string(g.StockCount));
+    ++g.CardsUsed;
+    g.CardTable[card].Location = player;
+    if (player == PlayerTarvish) {
+        TakeCard(g, PlayerTarvish, card);
+        LayOutOpponentHand(g);
+    } else {
+        SetVisible(g, Control::FramDeclare, false);
+        TakeCard(g, PlayerPerson, card);
+        RefreshHand(g);
+    }
+    g.PauseTime = g.Speed;
+}
+
+void TakeCard(Game& g, int player, int card) {
+    g.PauseTime = g.Speed + TakeCardExtra;
+    if (player == PlayerPerson) {
+        g.CardTable[card].Location = LocPlayerHand;
+        ShowCardFace(g, card);
+        for (TablePoint via : StockToPlayerPath) {
+            PlaceCard(g, card, via);
+            Pause(g);
+        }
+        PlayDealSound(g);
+        LayOutPlayerHand(g);
+    } else {
+        // The picture is left as it is; the row shows Tarvish's cards face down.
+        g.CardTable[card].Location = LocTarvishHand;
+        PlaceCard(g, card, StockToTarvishPath[0]);
+        Pause(g);
+        PlaceCard(g, card, StockToTarvishPath[1]);
+        PlayDealSound(g);
+        LayOutOpponentHand(g);
+    }
+    g.PauseTime = g.Speed;
+}
+
+}  // namespace corvane

@@ -1,0 +1,191 @@
+#include <string>
+#include <vector>
+
+#include "declarations.h"
+#include "display.h"
+#include "engine_test_support.h"
+#include "hand_flow.h"
+
+namespace corvane {
+namespace {
+
+using namespace testing_support;
+using HandEnd = TableGame;
+using Texts = std::vector<std::string>;
+
+Texts TitlesOf(const HeadlessTable& table) {
+    Texts titles;
+    for (const MessageRequest& m : table.Messages) titles.push_back(m.Title);
+    return titles;
+}
+
+TEST_F(HandEnd, TrickPointsReachTheTotalsThenTheTargetDecidesOrTheHandResultIsShown) {
+    const struct Row {
+        const char* name;
+        PerPlayer<int> totals, tricks, hand;
+        Texts titles;
+        const char* lastText;  // after the name
+        PerPlayer<int> totalsAfter;
+        int targetAfter;
+    } rows[] = {
+        {"the person wins the hand", {0, 300, 200}, {0, 100, 80}, {0, 120, 80}, {"You win Hand"},
+         " Game not over, but you won that hand with points 120 against 80 for Tarvish.",
+         {0, 400, 280}, 1000},
+        {"a drawn hand", {0, 300, 200}, {0, 90, 90}, {0, 90, 90}, {"Hand is a draw."},
+         " Game not over and that hand was a draw with you scoring 90 against 90 for Tarvish.",
+         {0, 390, 290}, 1000},
+        {"Tarvish wins the hand", {0, 300, 200}, {0, 60, 120}, {0, 60, 120}, {"Tarvish wins Hand"},
+         " Game not over, but unfortunately you lost that hand with points 60 against 120 for "
+         "Tarvish.",
+         {0, 360, 320}, 1000},
+        {"exactly the target wins", {0, 960, 0}, {0, 40, 140}, {0, 40, 140}, {"You win game"},
+         " Well done, you won that game with points 1000 against 140 for Tarvish. See Statistics "
+         "menu. ",
+         {0, 1000, 140}, 1000},
+        {"Tarvish alone over the target wins", {0, 500, 900}, {0, 40, 140}, {0, 40, 140},
+         {"Tarvish wins game"},
+         " Oh Dear, you lost that game with points 540 against 1040 for Tarvish. See Statistics "
+         "menu. Go to Game menu for another game or exit",
+         {0, 540, 1040}, 1000},
+        {"both over: the target rises once and the game goes on", {0, 1200, 1200}, {0, 90, 90},
+         {0, 90, 90}, {"Both over Target Score", "Hand is a draw."},
+         " Game not over and that hand was a draw with you scoring 90 against 90 for Tarvish.",
+         {0, 1290, 1290}, 1250},
+        {"both over: alone over the raised target wins", {0, 1200, 950}, {0, 100, 80},
+         {0, 100, 80}, {"Both over Target Score", "You win game"},
+         " Well done, you won that game with points 1300 against 1030 for Tarvish. See Statistics "
+         "menu. ",
+         {0, 1300, 1030}, 1250},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        table.Messages.clear();
+        g.PlayerName = "Ann";
+        g.GameInProgress = true;
+        g.HandOver = false;
+        g.Round1 = false;
+        g.Round2 = true;
+        g.TargetScore = 1000;
+        g.GameTotal = row.totals;
+        g.TrickTotal = row.tricks;
+        g.HandScore = row.hand;
+        g.Stats = {0, 3, 4};
+        g.WinsGame = {};
+        EndOfHand(g);
+        EXPECT_EQ(TitlesOf(table), row.titles);
+        ASSERT_FALSE(table.Messages.empty());
+        EXPECT_EQ(table.Messages.back().Text, "Ann" + std::string(row.lastText));
+        EXPECT_EQ(g.GameTotal, row.totalsAfter);
+        EXPECT_EQ(g.TrickTotal, (PerPlayer<int>{}));
+        EXPECT_EQ(g.TargetScore, row.targetAfter);
+        const std::string end = row.titles.back();
+        const bool over = end == "You win game" || end == "Tarvish wins game";
+        EXPECT_EQ(g.GameInProgress, !over);
+        EXPECT_EQ(g.Stats, (PerPlayer<int>{0, 3 + (end == "You win game"),
+                                           4 + (end == "Tarvish wins game")}));
+        EXPECT_EQ(Shown(LblPTot(1)), std::to_string(row.totalsAfter[1]));
+        EXPECT_TRUE(row.targetAfter == 1000 || table.WindowCaption == "Target Score:- 1250");
+        EXPECT_EQ(Shown(Control::LblInfo), over ? "Press F2 for new game, or Ctrl X to Exit" : "");
+    }
+}
+
+// The last trick of Round 1 with three face-down cards and the up card left: its winner declares
+// twice and draws twice, the loser takes the up card, and the winner leads Round 2.
+TEST_F(HandEnd, TheWinnerOfTheLastStockTrickDeclaresTwiceAndTheLoserTakesTheUpCard) {
+    for (const int winner : {PlayerPerson, PlayerTarvish}) {
+        SCOPED_TRACE(winner == PlayerPerson ? "the person wins" : "Tarvish wins");
+        table = HeadlessTable();
+        // Hearts are trumps; the person leads the Ace of trumps, or follows in Clubs or Diamonds
+        // to whatever Tarvish leads, which cannot lose.
+        Hold(g, Cards("AH 7C 8C 9C 7D 8D 9D JD"), Cards("7S 8S 9S JS QS KS TS AS"));
+        for (int card : Cards("QC KC TC")) g.CardTable[card].Location = LocStock;
+        g.UpCard = C("KH");
+        g.CardTable[g.UpCard].Location = LocUpCard;
+        g.TrumpSuit = Hearts;
+        g.CardsUsed = 60;
+        g.StockCount = 4;
+        g.GameInProgress = g.Round1 = true;
+        g.Round2 = false;
+        g.HandOver = false;
+        g.HasLead = {false, winner == PlayerPerson, winner == PlayerTarvish};
+        g.TrickCard = {0, -1, -1};
+        g.PlayerPileTop = PlayerPileTopAtDeal;
+        g.TarvishPileTop = TarvishPileTopAtDeal;
+        SetCaption(g, Control::CmdSort, "Sort Suits");
+        int declaringTurns = 0;
+        table.OnWaitForPlayer = [&] {
+            if (IsVisible(g, Control::FramDeclare)) {
+                ++declaringTurns;
+                CmdCancel_Click(g);
+            } else if (g.HasLead[PlayerPerson]) {
+                PicCard_Click(g, C("AH"));
+            } else {
+                const bool clubsLed = g.CardTable[g.TrickCard[1]].Suit == Clubs;
+                PicCard_Click(g, C(clubsLed ? "7D" : "7C"));
+            }
+        };
+        table.OnMessage = [&](const std::string& title, auto&&...) {
+            if (title == "Second Round") AbandonGame(g);  // enough: Round 2 is not played here
+            return 0;
+        };
+        const std::size_t movesBefore = table.Moves.size();
+        PlayRound1(g);
+
+        EXPECT_EQ(g.TrickWinner, winner);
+        EXPECT_EQ(declaringTurns, winner == PlayerPerson ? 2 : 0);
+        const Texts tarvishMelding =
+            winner == PlayerTarvish ? Texts{"Tarvish Melding?", "Second Round"} : Texts{"Second Round"};
+        EXPECT_EQ(TitlesOf(table), tarvishMelding);
+        // Who received each card, in order: the first stop of a card on its way to a hand.
+        std::string receivers;
+        for (std::size_t k = movesBefore; k < table.Moves.size(); ++k) {
+            const auto& m = table.Moves[k];
+            if (m.Left == 1080 && m.Top == 2280) receivers += 'P';
+            if (m.Left == 1080 && m.Top == 1320) receivers += 'T';
+        }
+        EXPECT_EQ(receivers, winner == PlayerPerson ? "PTPT" : "TPTP");
+        const int loser = 3 - winner;
+        EXPECT_EQ(g.CardTable[C("KH")].Location, loser);
+        EXPECT_EQ(table.Cards[C("KH")].Image, loser == PlayerTarvish ? ImageBack : C("KH"));
+        int held[3] = {};
+        for (int i = 1; i <= CardCount; ++i) {
+            const int location = g.CardTable[i].Location;
+            if (location == 1 || location == 2) ++held[location];
+        }
+        EXPECT_EQ(held[1], 9);
+        EXPECT_EQ(held[2], 9);
+        EXPECT_EQ(g.HasLead, (PerPlayer<bool>{false, winner == 1, winner == 2}));
+        EXPECT_EQ(g.WaitingForPlayer, false) << "given up at the dialog";
+        EXPECT_EQ(g.RoundNo, 2);
+    }
+}
+
+TEST_F(HandEnd, WhenTarvishFindsNoCardNoTrickIsDecidedAndTheHandEnds) {
+    for (const int round : {1, 2}) {
+        SCOPED_TRACE("round " + std::to_string(round));
+        table = HeadlessTable();
+        Hold(g, Cards("AH 7C 8C"), {});
+        g.TrumpSuit = Hearts;
+        g.GameInProgress = true;
+        g.HandOver = false;
+        g.Round1 = round == 1;
+        g.Round2 = round == 2;
+        g.CardsUsed = 16;
+        g.TrickWinner = 0;
+        g.TrickTotal = {};
+        g.HasLead = {false, round == 2, round == 1};  // Tarvish leads Round 1, follows Round 2
+        g.WaitingForPlayer = round == 2;
+        g.TrickCard = {0, -1, -1};
+        table.OnWaitForPlayer = [&] { PicCard_Click(g, C("AH")); };
+        if (round == 1) PlayRound1(g);
+        if (round == 2) PlayRound2(g);
+        EXPECT_EQ(table.PlainMessages.size(), 1u);
+        EXPECT_EQ(g.TrickWinner, 0);
+        EXPECT_EQ(g.TrickTotal, (PerPlayer<int>{}));
+        EXPECT_FALSE(g.GameInProgress);
+        EXPECT_EQ(Shown(Control::LblInfo), "Press F2 for new game, or Ctrl X to Exit");
+    }
+}
+
+}  // namespace
+}  // namespace corvane

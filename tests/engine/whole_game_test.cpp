@@ -1,0 +1,312 @@
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <map>
+#include <string>
+
+#include "declarations.h"
+#include "display.h"
+#include "engine_test_support.h"
+#include "hand_flow.h"
+#include "procedure_runner.h"
+#include "scripted_person.h"
+
+namespace corvane {
+namespace {
+
+using namespace testing_support;
+
+// Games on a recording table, the person played by a script that strays and knocks.
+struct WholeGame : TableGame {
+    ScriptedPerson person{g, 1};
+    int knocks = 0;
+
+    WholeGame() {
+        g.Speed = g.PauseTime = SpeedFast;
+        table.OnWaitForPlayer = [this] { person.Act(); };
+    }
+
+    bool PersonAloneAtTarget() const {
+        return g.GameTotal[1] >= g.TargetScore && g.GameTotal[2] < g.TargetScore;
+    }
+    bool Offered() const { return table.ControlOf(Control::LblKnock).Visible; }
+    int SoundsOf(Sound sound) const {
+        return static_cast<int>(std::count(table.Sounds.begin(), table.Sounds.end(), sound));
+    }
+    std::vector<std::string> Titles() const {
+        std::vector<std::string> titles;
+        for (const MessageRequest& m : table.Messages) titles.push_back(m.Title);
+        return titles;
+    }
+
+    // A hand of the game in progress, with these totals and target as it starts.
+    void PlayHand(PerPlayer<int> totals, int target, int dealtLast, std::uint64_t seed) {
+        g.GameInProgress = true;
+        g.GameTotal = totals;
+        g.TargetScore = target;
+        g.Dealer = dealtLast;
+        g.Random = RandomSource(seed);
+        person.Reseed(seed);
+        NewHand(g);
+    }
+};
+
+// True when the Round 2 rule allows `card` from the holding at `location` against the card led.
+bool FollowsRoundTwoRule(const Game& g, int location, int card) {
+    auto holds = [&](int suit) {
+        for (int i = 1; i <= CardCount; ++i) {
+            if (g.CardTable[i].Location == location && g.CardTable[i].Suit == suit) return true;
+        }
+        return false;
+    };
+    const int suit = g.CardTable[card].Suit;
+    const int led = g.CardTable[g.TrickCard[1]].Suit;
+    if (holds(led)) return suit == led;
+    if (holds(g.TrumpSuit)) return suit == g.TrumpSuit;
+    return true;
+}
+
+int SoakGames() {
+    const char* games = std::getenv("CORVANE_SOAK_GAMES");  // 100000 for the long run
+    return games != nullptr ? std::atoi(games) : 2000;
+}
+
+bool IsHandResult(const std::string& title) {
+    return title == "You win Hand" || title == "Hand is a draw." || title == "Tarvish wins Hand";
+}
+
+// Thousands of seeded games from the first deal to the winner, checked all along.
+TEST_F(WholeGame, SoakEveryGameEndsWithOneWinnerAndEveryHandPlaysOutEveryCardOnce) {
+    struct {
+        bool open = false;
+        PerPlayer<int> totalsAtDeal{};
+        std::size_t firstMove = 0;
+        int trickPoints = 0;
+        int lastLed = 0;       // the card led last
+        int lastLeader = 0;    // who led it: the trick in progress or the one just completed
+        int leaderBefore = 0;  // who led the trick before that
+    } hand;
+    int fullHands = 0, offers = 0, gamesByKnock = 0;
+
+    auto endOfFullHand = [&] {
+        ++fullHands;
+        std::map<int, int> playedTimes;
+        int gathered = 0;
+        for (std::size_t k = hand.firstMove; k < table.Moves.size(); ++k) {
+            const auto& m = table.Moves[k];
+            // Every play passes its own point on the way into the trick; a gathered trick lies
+            // on a pile below the stock.
+            const bool played = (m.Left == PlayerPlayVia.Left && m.Top == PlayerPlayVia.Top) ||
+                                (m.Left == TarvishPlayVia.Left && m.Top == TarvishPlayVia.Top);
+            if (played) ++playedTimes[m.Card];
+            gathered += m.Left == TrickPileLeft && m.Top >= TarvishPileTopAtDeal;
+        }
+        EXPECT_EQ(gathered, 32) << "tricks in the hand";
+        EXPECT_EQ(playedTimes.size(), 64u) << "cards played in the hand";
+        for (const auto& [card, times] : playedTimes) EXPECT_EQ(times, 1) << Describe(g, card);
+        EXPECT_EQ(hand.trickPoints, 180) << "8 Aces, 8 Tens and 2 Sevens of trumps";
+        for (int p : {1, 2}) {
+            EXPECT_EQ(g.GameTotal[p], hand.totalsAtDeal[p] + g.HandScore[p])
+                << "the hand's points reach the total of player " << p;
+        }
+        hand.open = false;
+    };
+
+    hook.OnPause = [&] {
+        if (!hand.open && g.RoundNo == 0) {
+            hand = {};
+            hand.open = true;
+            hand.totalsAtDeal = g.GameTotal;
+            hand.firstMove = table.Moves.size();
+        }
+        const int led = g.TrickCard[1];
+        if (g.RoundNo >= 1 && led >= 1 && led != hand.lastLed) {
+            hand.lastLed = led;
+            hand.leaderBefore = hand.lastLeader;
+            hand.lastLeader = g.HasLead[PlayerPerson] ? PlayerPerson : PlayerTarvish;
+        }
+        if (g.Round2 && g.HasLead[PlayerPerson] && g.TrickCard[2] >= 1 &&
+            g.CardTable[g.TrickCard[2]].Location == LocTarvishHand) {
+            EXPECT_TRUE(FollowsRoundTwoRule(g, LocTarvishHand, g.TrickCard[2]))
+                << "Tarvish follows with " << Describe(g, g.TrickCard[2]);
+        }
+        hand.trickPoints = std::max(hand.trickPoints, g.TrickTotal[1] + g.TrickTotal[2]);
+    };
+    table.OnWaitForPlayer = [&] {
+        // The knock is offered only while a knock would win, and it is offered at the first wait
+        // after a target check (a trick Tarvish led) that found the person alone at the target.
+        if (Offered()) {
+            ++offers;
+            EXPECT_TRUE(g.Round1 && !g.Knocked && PersonAloneAtTarget());
+        }
+        const bool newTrick = !IsVisible(g, Control::FramDeclare);
+        if (newTrick && g.Round1 && PersonAloneAtTarget() && !g.Knocked) {
+            const int completedLeader =
+                g.HasLead[PlayerPerson] ? hand.lastLeader : hand.leaderBefore;
+            EXPECT_TRUE(completedLeader != PlayerTarvish || Offered());
+        }
+        person.Act();
+    };
+    table.OnMessage = [&](const std::string& title, const std::string&, const std::string&,
+                          const std::string&, const std::string&) {
+        const bool fullHand = g.Round2 && g.Round2Tricks == 9;
+        if (IsHandResult(title)) endOfFullHand();
+        if (title == "You win game" || title == "Tarvish wins game") {
+            if (fullHand) {
+                endOfFullHand();
+            } else {
+                // A knock: the game is decided on the totals without the hand's trick points.
+                ++gamesByKnock;
+                for (int p : {1, 2}) {
+                    EXPECT_EQ(g.GameTotal[p],
+                              hand.totalsAtDeal[p] + g.HandScore[p] - g.TrickTotal[p]);
+                }
+                hand.open = false;
+            }
+        }
+        return 0;
+    };
+
+    const int games = SoakGames();
+    for (int game = 1; game <= games && !HasFailure(); ++game) {
+        SCOPED_TRACE("game " + std::to_string(game));
+        g.Random = RandomSource(static_cast<std::uint64_t>(game));
+        person.Reseed(static_cast<std::uint64_t>(game));
+        const PerPlayer<int> statsBefore = g.Stats;
+        g.TargetScore = game % 3 == 0 ? 1000 : 500;
+        table.Moves.clear();
+        hand.open = false;
+        NewGame(g);
+        ASSERT_FALSE(g.GameInProgress);
+        ASSERT_EQ(g.Stats[1] + g.Stats[2], statsBefore[1] + statsBefore[2] + 1);
+        const int winner = g.Stats[1] != statsBefore[1] ? PlayerPerson : PlayerTarvish;
+        EXPECT_GE(g.GameTotal[winner], g.TargetScore);
+        EXPECT_LT(g.GameTotal[3 - winner], g.TargetScore);
+        EXPECT_EQ(Shown(Control::LblInfo), "Press F2 for new game, or Ctrl X to Exit");
+    }
+    EXPECT_GT(fullHands, games) << "most games last several hands";
+    EXPECT_GT(offers, 0);
+    EXPECT_GT(gamesByKnock, 0);
+}
+
+// New games started from inside the waits and pauses of running hands: the old hand shows
+// nothing more once it is given up, and the stack stays as deep as it was.
+TEST_F(WholeGame, AThousandNewGamesFromInsideRunningHandsLeaveNothingBehind) {
+    ProcedureRunner runner(g);
+    int started = 0, events = 0;
+    std::uintptr_t deepestEarly = UINTPTR_MAX, deepestLate = UINTPTR_MAX;
+    struct Seen {
+        std::size_t moves, sounds, messages;
+        std::array<HeadlessTable::ControlRecord, ControlCount> controls;
+        std::array<HeadlessTable::PanelRecord, 5> panels;
+        bool operator==(const Seen&) const = default;
+    };
+    auto seen = [&] {
+        return Seen{table.Moves.size(), table.Sounds.size(), table.Messages.size(),
+                    table.Controls, table.Panels};
+    };
+    Seen atAbandon{};
+    bool checkNextStart = false;
+
+    auto newGame = [&](Game& game) {
+        EXPECT_TRUE(!checkNextStart || seen() == atAbandon) << "the old hand went on showing";
+        checkNextStart = false;
+        ++started;
+        NewGame(game);
+    };
+    // Every few events of the hand the person chooses New Game, in a wait or in a pause.
+    auto maybeRestart = [&] {
+        const char marker = 0;
+        const auto depth = reinterpret_cast<std::uintptr_t>(&marker);
+        (started <= 100 ? deepestEarly : deepestLate) =
+            std::min(started <= 100 ? deepestEarly : deepestLate, depth);
+        if (++events % 37 != 0) return false;
+        if (started >= 1000) {
+            runner.Stop();
+        } else {
+            runner.Start(newGame);
+        }
+        atAbandon = seen();
+        checkNextStart = true;
+        return true;
+    };
+    hook.OnPause = [&] { maybeRestart(); };
+    table.OnWaitForPlayer = [&] {
+        if (!maybeRestart()) person.Act();
+    };
+    runner.Start(newGame);
+    EXPECT_FALSE(runner.Running());
+    EXPECT_EQ(started, 1000);
+    EXPECT_FALSE(g.GameInProgress || g.HandOver);
+    ASSERT_NE(deepestLate, UINTPTR_MAX);
+    EXPECT_LE(deepestEarly - std::min(deepestEarly, deepestLate), 4096u)
+        << "each new game ran deeper in the stack";
+}
+
+// What the rules decide at the target and the knock, each on a hand played by the script.
+TEST_F(WholeGame, TheTargetIsCheckedAfterTricksTarvishLedAndAKnockWinsOnTheTotalsAsTheyStand) {
+    const struct Row {
+        const char* name;
+        PerPlayer<int> totals;
+        int knockPercent;
+        const char* title;     // of the game's end
+        const char* textTail;  // the end of its text
+    } rows[] = {
+        {"Tarvish at the target knocks after the first trick it led", {0, 0, 1000}, 0,
+         "Tarvish wins game",
+         " Oh Dear, you lost that game with points 0 against 1000 for Tarvish. See Statistics "
+         "menu. Go to Game menu for another game or exit"},
+        {"the person at the target knocks at the first offer", {0, 1000, 0}, 100, "You win game",
+         " Well done, you won that game with points 1000 against 0 for Tarvish. See Statistics "
+         "menu. "},
+    };
+    for (const Row& row : rows) {
+        for (const int dealtLast : {PlayerPerson, PlayerTarvish}) {
+            SCOPED_TRACE(std::string(row.name) + (dealtLast == 1 ? ", Tarvish deals" : ""));
+            table.Messages.clear();
+            table.Sounds.clear();
+            person.KnockPercent = row.knockPercent;
+            std::vector<int> leaders;  // of each trick, at its first wait
+            bool offeredEarly = false;
+            table.OnWaitForPlayer = [&] {
+                if (!IsVisible(g, Control::FramDeclare) && (g.Round1)) {
+                    const bool personLeads = g.HasLead[PlayerPerson];
+                    // Before any trick Tarvish led has been checked, nothing is offered.
+                    const bool checked = std::count(leaders.begin(), leaders.end(), 2) > 0;
+                    if (!checked && Offered()) offeredEarly = true;
+                    leaders.push_back(personLeads ? 1 : 2);
+                }
+                person.Act();
+            };
+            // A deal without a Seven turned up, so that the totals stay as they are set.
+            std::uint64_t seed = 1;
+            for (;; ++seed) {
+                Game probe;
+                BuildCardTable(probe);
+                probe.Random = RandomSource(seed);
+                probe.Dealer = dealtLast;
+                ResetHand(probe);
+                DealCards(probe);
+                if (probe.CardTable[probe.UpCard].Value != Seven) break;
+            }
+            PlayHand(row.totals, 1000, dealtLast, seed);
+            ASSERT_FALSE(g.GameInProgress);
+            ASSERT_FALSE(table.Messages.empty());
+            EXPECT_EQ(table.Messages.back().Title, row.title);
+            EXPECT_EQ(table.Messages.back().Text, "Player" + std::string(row.textTail));
+            EXPECT_EQ(SoundsOf(Sound::Knock), 1);
+            EXPECT_FALSE(offeredEarly);
+            // The game ended right after the first trick Tarvish led (the person's knock comes
+            // at the wait that follows it).
+            ASSERT_FALSE(leaders.empty());
+            const auto firstTarvishLed = std::find(leaders.begin(), leaders.end(), 2);
+            ASSERT_NE(firstTarvishLed, leaders.end());
+            const std::size_t expected =
+                static_cast<std::size_t>(firstTarvishLed - leaders.begin()) + (row.knockPercent ? 2 : 1);
+            EXPECT_EQ(leaders.size(), expected) << "tricks begun before the game ended";
+        }
+    }
+}
+
+}  // namespace
+}  // namespace corvane
