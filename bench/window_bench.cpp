@@ -1,6 +1,7 @@
-// What the window costs: the processor time of a pause and of a wait for the person (both sleep
-// in the event loop), the time from start-up to the first painted table, and the memory in use
-// once a hand is dealt. Runs on Qt's offscreen platform unless told otherwise.
+// What the window costs: the processor time of a pause, of a pause in which cards glide and of a
+// wait for the person (all sleep in the event loop between pictures), the time from start-up to
+// the first painted table, and the memory in use once a hand is dealt. Runs on Qt's offscreen
+// platform unless told otherwise.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -57,6 +58,33 @@ void BM_PauseOfTwoSeconds(benchmark::State& state) {
     MeasureProcessorShare(state, [&] { Pause(g); });
 }
 BENCHMARK(BM_PauseOfTwoSeconds)->Iterations(2)->Unit(benchmark::kMillisecond);
+
+// The same pause while one card (a play) or a whole hand (the hand laid out again) glides across
+// the table, back and forth, over the pause's whole length.
+void BM_PauseOfTwoSecondsWithGlidingCards(benchmark::State& state) {
+    FrmMain window;
+    window.show();
+    Game& g = window.game();
+    WindowTable& table = window.table();
+    g.GameInProgress = true;
+    g.PauseTime = kTwoSeconds;
+    const int cards = static_cast<int>(state.range(0));
+    for (int card = 1; card <= cards; ++card) table.SetCardVisible(card, true);
+    bool inTheHand = false;
+    MeasureProcessorShare(state, [&] {
+        inTheHand = !inTheHand;
+        for (int card = 1; card <= cards; ++card) {
+            const int left = 2500 + 500 * (card - 1);
+            table.MoveCard(card, inTheHand ? left : left - 1420, inTheHand ? 8160 : 4800);
+        }
+        Pause(g);
+    });
+}
+BENCHMARK(BM_PauseOfTwoSecondsWithGlidingCards)
+    ->Arg(1)
+    ->Arg(8)
+    ->Iterations(2)
+    ->Unit(benchmark::kMillisecond);
 
 void BM_WaitForPersonOfTwoSeconds(benchmark::State& state) {
     FrmMain window;

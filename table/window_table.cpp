@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <chrono>
 
+#include "card_glide.h"
 #include "card_item.h"
 #include "control_items.h"
 #include "message_dialog.h"
@@ -44,6 +45,7 @@ WindowTable::WindowTable(TableScene* scene, StatusPanels* panels, QWidget* windo
       scene_(scene),
       panels_(panels),
       window_(window),
+      glide_(new CardGlide(window, this)),
       sounds_(new SoundPlayer(QCoreApplication::applicationDirPath(), this)),
       dialog_(new MessageDialog(sounds_, window)) {
     clock_.start();
@@ -56,7 +58,7 @@ void WindowTable::SetCardImage(int card, int image) {
 }
 
 void WindowTable::MoveCard(int card, int left, int top) {
-    scene_->card(card)->setPos(left, top);
+    glide_->move(scene_->card(card), QPointF(left, top));
 }
 
 void WindowTable::BringCardToFront(int card) {
@@ -101,7 +103,9 @@ void WindowTable::ProcessEventsUntil(std::int64_t deadline) {
     timer.setTimerType(Qt::PreciseTimer);
     connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
     timer.start(std::chrono::milliseconds(remaining));
+    glide_->start(static_cast<int>(remaining));
     runLoop(loop, pauses_);
+    glide_->finish();
 }
 
 bool WindowTable::WaitForPlayer() {
@@ -121,11 +125,16 @@ void WindowTable::WakeWaits() {
 }
 
 void WindowTable::EndAllWaits() {
+    glide_->discard();
     for (QEventLoop* loop : pauses_) loop->quit();
     for (QEventLoop* loop : waits_) loop->quit();
     // Only the system can end a hand while its dialog is open (the dialog is modal): the answer
     // no longer matters.
     if (dialog_->isVisible()) dialog_->done(0);
+}
+
+bool WindowTable::gliding() const {
+    return glide_->gliding();
 }
 
 void WindowTable::PlaySound(Sound sound) {

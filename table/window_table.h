@@ -12,6 +12,7 @@ class QWidget;
 
 namespace corvane {
 
+class CardGlide;
 class MessageDialog;
 class SoundPlayer;
 class StatusPanels;
@@ -23,6 +24,7 @@ class TableScene;
 // Pauses and waits run nested event loops that sleep until the next event or the deadline, so the
 // window stays responsive without using the processor. Both end at once when the running hand is
 // over or given up, so that a new game or the end of the program never has to wait for an old hand.
+// The cards moved before a pause glide to their places during it.
 class WindowTable : public QObject, public Table {
     Q_OBJECT
 
@@ -52,6 +54,8 @@ public:
 
     // How many pauses and waits are running, one inside the other.
     int nestedLoops() const { return static_cast<int>(pauses_.size() + waits_.size()); }
+    // Whether cards are on their way to their places.
+    bool gliding() const;
 
 signals:
     // Before the message dialog opens.
@@ -66,6 +70,7 @@ private:
     TableScene* scene_;
     StatusPanels* panels_;
     QWidget* window_;
+    CardGlide* glide_;
     SoundPlayer* sounds_;
     MessageDialog* dialog_;
     QElapsedTimer clock_;
