@@ -62,7 +62,10 @@ void SetStatusPanel(Game& g, int panel, const std::string& text, int image) {
 }
 
 void SetStatusLine(Game& g, const std::string& textAfterName) {
-    SetStatusPanel(g, 2, g.PlayerName + textAfterName);
+    // The prompt changes at nearly every step; one buffer serves them all.
+    static std::string line;
+    line.assign(g.PlayerName).append(textAfterName);
+    SetStatusPanel(g, 2, line);
 }
 
 void SetWindowCaption(Game& g, const std::string& caption) { g.Display().SetWindowCaption(caption); }

@@ -90,9 +90,7 @@ void CheckTarget(Game& g) {
             Pause(g);
             SetVisible(g, Control::LblKnock, true);
         } else {
-            // Tarvish has reached the target as well since the knock was offered: a knock could
-            // no longer win, so it is no longer offered.
-            SetVisible(g, Control::LblKnock, false);
+            WithdrawLostKnock(g);
         }
         if (g.Knocked) {
             SetVisible(g, Control::LblKnock, false);
@@ -122,6 +120,10 @@ void CheckTarget(Game& g) {
     }
     if (TarvishAloneAtTarget(g)) g.WinsGame[PlayerTarvish] = true;
     if (PersonAloneAtTarget(g)) g.WinsGame[PlayerPerson] = true;
+}
+
+void WithdrawLostKnock(Game& g) {
+    if (!PersonAloneAtTarget(g)) SetVisible(g, Control::LblKnock, false);
 }
 
 void LblKnock_Click(Game& g) {

@@ -61,6 +61,9 @@ void EndOfHand(Game& g);
 void CheckTarget(Game& g);
 // The knock label: the person, at or over the target while Tarvish is not, wins at once.
 void LblKnock_Click(Game& g);
+// Takes the knock back once it could no longer win: Tarvish has reached the target too, or the
+// target has been raised.
+void WithdrawLostKnock(Game& g);
 void PlayerWinsGame(Game& g);
 void TarvishWinsGame(Game& g);
 // The table after a game: no cards, no scores of the hand, and the prompt for a new game.

@@ -132,6 +132,7 @@ void CompleteTrick(Game& g) {
         Pause(g);
         if (!g.GameInProgress) return;
         TarvishDeclare(g);
+        WithdrawLostKnock(g);
         Pause(g);
     } else {
         g.LastTrickScore[PlayerPerson] = ScoreTrick(g);

@@ -66,6 +66,48 @@ bool FollowsRoundTwoRule(const Game& g, int location, int card) {
     return true;
 }
 
+// At a wait for the person every card is shown where it is: the hands in their rows, the stock
+// face down, the up card face up, the card Tarvish led in the trick, and one face-down card on a
+// pile for each trick gathered.
+void ExpectEveryCardShownWhereItIs(const Game& g, const HeadlessTable& table) {
+    const bool tarvishLed = !g.HasLead[PlayerPerson] && !IsVisible(g, Control::FramDeclare);
+    int played = 0, onPiles = 0;
+    for (int i = 1; i <= CardCount; ++i) {
+        const CardRecord& c = g.CardTable[i];
+        const HeadlessTable::CardPicture& pic = table.Cards[i];
+        const bool up = pic.Image == i, down = pic.Image == ImageBack;
+        bool shown = pic.Visible;
+        switch (c.Location) {
+            case LocPlayerHand:
+                shown = c.OnTable || (shown && up && pic.Top == PlayerSortedRowOrigin.Top);
+                break;
+            case LocTarvishHand:
+                shown = c.OnTable || (shown && down && pic.Top == TarvishHandOrigin.Top);
+                break;
+            case LocStock:
+                shown = shown && down && pic.Left < 200 && pic.Top == pic.Left / 3 * 4;
+                break;
+            case LocUpCard:
+                shown = shown && pic.Left == UpCardPlace.Left && pic.Top == UpCardPlace.Top;
+                break;
+            case LocTrick:
+                if (tarvishLed && i == g.TrickCard[1]) {
+                    shown = shown && up && pic.Left == TarvishTrickPlace.Left;
+                    break;
+                }
+                ++played;
+                onPiles += pic.Visible;
+                shown = !pic.Visible ||
+                        (down && pic.Left == TrickPileLeft && pic.Top >= TarvishPileTopAtDeal);
+                break;
+            default:
+                shown = false;
+        }
+        if (!shown) ADD_FAILURE() << Describe(g, i) << " is not shown where it is";
+    }
+    EXPECT_EQ(onPiles * 2, played) << "one picture on a pile for each trick gathered";
+}
+
 int SoakGames() {
     const char* games = std::getenv("CORVANE_SOAK_GAMES");  // 100000 for the long run
     return games != nullptr ? std::atoi(games) : 2000;
@@ -145,6 +187,7 @@ TEST_F(WholeGame, SoakEveryGameEndsWithOneWinnerAndEveryHandPlaysOutEveryCardOnc
                 g.HasLead[PlayerPerson] ? hand.lastLeader : hand.leaderBefore;
             EXPECT_TRUE(completedLeader != PlayerTarvish || Offered());
         }
+        ExpectEveryCardShownWhereItIs(g, table);
         person.Act();
     };
     table.OnMessage = [&](const std::string& title, const std::string&, const std::string&,
