@@ -43,13 +43,13 @@ void ShowHandResult(Game& g) {
     const std::string against = person + " against " + tarvish + " for Tarvish.";
     SetCaption(g, Control::LblInfo, "");
     if (g.HandScore[PlayerPerson] > g.HandScore[PlayerTarvish]) {
-        ShowMessage(g, g.PlayerName + " Game not over, but you won that hand with points " + against,
+        ShowMessage(g,
+                    g.PlayerName + " Game not over, but you won that hand with points " + against,
                     "Next Hand", "", "", 1, "You win Hand");
     } else if (g.HandScore[PlayerPerson] == g.HandScore[PlayerTarvish]) {
-        ShowMessage(g,
-                    g.PlayerName +
-                        " Game not over and that hand was a draw with you scoring " + against,
-                    "Next Hand", "", "", 1, "Hand is a draw.");
+        ShowMessage(
+            g, g.PlayerName + " Game not over and that hand was a draw with you scoring " + against,
+            "Next Hand", "", "", 1, "Hand is a draw.");
     } else {
         ShowMessage(g,
                     g.PlayerName +
@@ -163,8 +163,9 @@ void TarvishWinsGame(Game& g) {
 void ClearTable(Game& g) {
     for (int i = 1; i <= CardCount; ++i) SetCardVisible(g, i, false);
     SetVisible(g, Control::CmdSort, false);
-    for (Control label : {Control::LblTotTrickC, Control::LblTotTricksP, Control::LblInfo,
-                          Control::LblLastTrickP, Control::LblLastTrickC, LblPLast(1), LblPLast(2)}) {
+    for (Control label :
+         {Control::LblTotTrickC, Control::LblTotTricksP, Control::LblInfo, Control::LblLastTrickP,
+          Control::LblLastTrickC, LblPLast(1), LblPLast(2)}) {
         SetCaption(g, label, "");
     }
     SetCaption(g, Control::LblInfo, "Press F2 for new game, or Ctrl X to Exit");

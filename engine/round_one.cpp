@@ -16,7 +16,6 @@ namespace {
 // Cards taken from the pack once the stock is down to its last face-down card and the up card.
 constexpr int CardsUsedAtRoundOneEnd = 62;
 
-
 // The person's declaring turn: the panel opens and the hand waits for a declaration or Cancel.
 bool PersonDeclares(Game& g) {
     SetVisible(g, Control::FramDeclare, true);

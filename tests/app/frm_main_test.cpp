@@ -210,9 +210,15 @@ TEST_F(MainWindowTest, ACardClickActsOnlyWhileTheGameWaits) {
         bool duringAPlay;  // clicked while the person's card goes into the trick
     } rows[] = {
         {"Tarvish's card while the game waits", LocTarvishHand, Qt::LeftButton, {"Tut Tut"}, false},
-        {"the up card, right button, while waiting", LocUpCard, Qt::RightButton, {"The Up Card"},
+        {"the up card, right button, while waiting",
+         LocUpCard,
+         Qt::RightButton,
+         {"The Up Card"},
          false},
-        {"Tarvish's card while the person's card is played", LocTarvishHand, Qt::LeftButton, {},
+        {"Tarvish's card while the person's card is played",
+         LocTarvishHand,
+         Qt::LeftButton,
+         {},
          true},
         {"the stock while the person's card is played", LocStock, Qt::LeftButton, {}, true},
     };
@@ -266,9 +272,7 @@ TEST_F(MainWindowTest, TheControlsOfTheTableActWhileTheGameWaits) {
         std::function<void()> expect;
     } rows[] = {
         {"the sort button", "CmdSort", [](Game&) {},
-         [this] {
-             EXPECT_EQ(window.scene().control(Control::CmdSort)->caption(), "Sort Same");
-         }},
+         [this] { EXPECT_EQ(window.scene().control(Control::CmdSort)->caption(), "Sort Same"); }},
         {"Cancel ends the declaring turn", "CmdCancel",
          [](Game& game) { SetVisible(game, Control::FramDeclare, true); },
          [this] {

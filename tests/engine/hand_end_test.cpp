@@ -28,34 +28,66 @@ TEST_F(HandEnd, TrickPointsReachTheTotalsThenTheTargetDecidesOrTheHandResultIsSh
         PerPlayer<int> totalsAfter;
         int targetAfter;
     } rows[] = {
-        {"the person wins the hand", {0, 300, 200}, {0, 100, 80}, {0, 120, 80}, {"You win Hand"},
+        {"the person wins the hand",
+         {0, 300, 200},
+         {0, 100, 80},
+         {0, 120, 80},
+         {"You win Hand"},
          " Game not over, but you won that hand with points 120 against 80 for Tarvish.",
-         {0, 400, 280}, 1000},
-        {"a drawn hand", {0, 300, 200}, {0, 90, 90}, {0, 90, 90}, {"Hand is a draw."},
+         {0, 400, 280},
+         1000},
+        {"a drawn hand",
+         {0, 300, 200},
+         {0, 90, 90},
+         {0, 90, 90},
+         {"Hand is a draw."},
          " Game not over and that hand was a draw with you scoring 90 against 90 for Tarvish.",
-         {0, 390, 290}, 1000},
-        {"Tarvish wins the hand", {0, 300, 200}, {0, 60, 120}, {0, 60, 120}, {"Tarvish wins Hand"},
+         {0, 390, 290},
+         1000},
+        {"Tarvish wins the hand",
+         {0, 300, 200},
+         {0, 60, 120},
+         {0, 60, 120},
+         {"Tarvish wins Hand"},
          " Game not over, but unfortunately you lost that hand with points 60 against 120 for "
          "Tarvish.",
-         {0, 360, 320}, 1000},
-        {"exactly the target wins", {0, 960, 0}, {0, 40, 140}, {0, 40, 140}, {"You win game"},
+         {0, 360, 320},
+         1000},
+        {"exactly the target wins",
+         {0, 960, 0},
+         {0, 40, 140},
+         {0, 40, 140},
+         {"You win game"},
          " Well done, you won that game with points 1000 against 140 for Tarvish. See Statistics "
          "menu. ",
-         {0, 1000, 140}, 1000},
-        {"Tarvish alone over the target wins", {0, 500, 900}, {0, 40, 140}, {0, 40, 140},
+         {0, 1000, 140},
+         1000},
+        {"Tarvish alone over the target wins",
+         {0, 500, 900},
+         {0, 40, 140},
+         {0, 40, 140},
          {"Tarvish wins game"},
          " Oh Dear, you lost that game with points 540 against 1040 for Tarvish. See Statistics "
          "menu. Go to Game menu for another game or exit",
-         {0, 540, 1040}, 1000},
-        {"both over: the target rises once and the game goes on", {0, 1200, 1200}, {0, 90, 90},
-         {0, 90, 90}, {"Both over Target Score", "Hand is a draw."},
+         {0, 540, 1040},
+         1000},
+        {"both over: the target rises once and the game goes on",
+         {0, 1200, 1200},
+         {0, 90, 90},
+         {0, 90, 90},
+         {"Both over Target Score", "Hand is a draw."},
          " Game not over and that hand was a draw with you scoring 90 against 90 for Tarvish.",
-         {0, 1290, 1290}, 1250},
-        {"both over: alone over the raised target wins", {0, 1200, 950}, {0, 100, 80},
-         {0, 100, 80}, {"Both over Target Score", "You win game"},
+         {0, 1290, 1290},
+         1250},
+        {"both over: alone over the raised target wins",
+         {0, 1200, 950},
+         {0, 100, 80},
+         {0, 100, 80},
+         {"Both over Target Score", "You win game"},
          " Well done, you won that game with points 1300 against 1030 for Tarvish. See Statistics "
          "menu. ",
-         {0, 1300, 1030}, 1250},
+         {0, 1300, 1030},
+         1250},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -133,8 +165,9 @@ TEST_F(HandEnd, TheWinnerOfTheLastStockTrickDeclaresTwiceAndTheLoserTakesTheUpCa
 
         EXPECT_EQ(g.TrickWinner, winner);
         EXPECT_EQ(declaringTurns, winner == PlayerPerson ? 2 : 0);
-        const Texts tarvishMelding =
-            winner == PlayerTarvish ? Texts{"Tarvish Melding?", "Second Round"} : Texts{"Second Round"};
+        const Texts tarvishMelding = winner == PlayerTarvish
+                                         ? Texts{"Tarvish Melding?", "Second Round"}
+                                         : Texts{"Second Round"};
         EXPECT_EQ(TitlesOf(table), tarvishMelding);
         // Who received each card, in order: the first stop of a card on its way to a hand.
         std::string receivers;

@@ -245,8 +245,8 @@ TEST_F(WholeGame, AThousandNewGamesFromInsideRunningHandsLeaveNothingBehind) {
         bool operator==(const Seen&) const = default;
     };
     auto seen = [&] {
-        return Seen{table.Moves.size(), table.Sounds.size(), table.Messages.size(),
-                    table.Controls, table.Panels};
+        return Seen{table.Moves.size(), table.Sounds.size(), table.Messages.size(), table.Controls,
+                    table.Panels};
     };
     Seen atAbandon{};
     bool checkNextStart = false;
@@ -295,11 +295,16 @@ TEST_F(WholeGame, TheTargetIsCheckedAfterTricksTarvishLedAndAKnockWinsOnTheTotal
         const char* title;     // of the game's end
         const char* textTail;  // the end of its text
     } rows[] = {
-        {"Tarvish at the target knocks after the first trick it led", {0, 0, 1000}, 0,
+        {"Tarvish at the target knocks after the first trick it led",
+         {0, 0, 1000},
+         0,
          "Tarvish wins game",
          " Oh Dear, you lost that game with points 0 against 1000 for Tarvish. See Statistics "
          "menu. Go to Game menu for another game or exit"},
-        {"the person at the target knocks at the first offer", {0, 1000, 0}, 100, "You win game",
+        {"the person at the target knocks at the first offer",
+         {0, 1000, 0},
+         100,
+         "You win game",
          " Well done, you won that game with points 1000 against 0 for Tarvish. See Statistics "
          "menu. "},
     };
@@ -345,7 +350,8 @@ TEST_F(WholeGame, TheTargetIsCheckedAfterTricksTarvishLedAndAKnockWinsOnTheTotal
             const auto firstTarvishLed = std::find(leaders.begin(), leaders.end(), 2);
             ASSERT_NE(firstTarvishLed, leaders.end());
             const std::size_t expected =
-                static_cast<std::size_t>(firstTarvishLed - leaders.begin()) + (row.knockPercent ? 2 : 1);
+                static_cast<std::size_t>(firstTarvishLed - leaders.begin()) +
+                (row.knockPercent ? 2 : 1);
             EXPECT_EQ(leaders.size(), expected) << "tricks begun before the game ended";
         }
     }
