@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <ctime>
+#include <sstream>
 #include <vector>
 
 #include "../engine/engine_test_support.h"
@@ -310,92 +311,59 @@ void DeclaringTurn(Game& g) {
 }
 
 TEST_F(MainWindowTest, ThePanelButtonsAnswerTheMouseAndTheirAccessLetters) {
-    using testing_support::C;
+    // inputs: a button's name to click, a key, or "reminder" to open the meld reminder
     const struct {
-        const char *name, *holding;
-        std::vector<std::string> inputs;  // a button's name to click, or keys
-        const char* info;
-        std::vector<std::string> titles;
-        bool declaring;  // the panel is still up
+        const char *name, *holding, *inputs, *info, *refusal;
     } rows[] = {
-        {"Corvane by the mouse",
-         "JD QS",
-         {"CmdCorvane"},
-         "Player makes 40 for single Corvane",
-         {},
-         false},
-        {"Corvane by its letter",
-         "JD QS",
-         {"Alt+C"},
-         "Player makes 40 for single Corvane",
-         {},
-         false},
-        {"the marriage panel, then Spades by the letter the Double Corvane leaves hidden",
-         "KS QS",
-         {"Alt+M", "Alt+D"},
-         "Player marriage-score 20",
-         {},
-         false},
-        {"the letter of Four Aces and Cancel reaches the Aces first",
-         "AD AC AH",
-         {"Alt+A", "Return"},
-         "",
-         {"No four Aces."},
-         true},
-        {"and Cancel next", "AD AC AH", {"Alt+A", "Alt+A", "Space"}, "", {}, false},
-        {"a refusal by the mouse", "KD", {"CmdFours(0)"}, "", {"No four Kings."}, true},
+        {"Corvane by the mouse", "JD QS", "CmdCorvane", "Player makes 40 for single Corvane", ""},
+        {"Corvane by its letter", "JD QS", "Alt+C", "Player makes 40 for single Corvane", ""},
+        {"the marriage panel, then Spades by the D of the hidden Double Corvane", "KS QS",
+         "Alt+M Alt+D", "Player marriage-score 20", ""},
+        {"the A of Four Aces and Cancel reaches the Aces first", "AD AC AH", "Alt+A Return", "",
+         "No four Aces."},
+        {"and Cancel next", "AD AC AH", "Alt+A Alt+A Space", "", ""},
+        {"the reminder's letter, then Cancel by the mouse", "KD", "reminder Alt+O CmdCancel", "",
+         ""},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         titles.clear();
         testing_support::Hold(g, testing_support::Cards(row.holding), {});
         g.TrumpSuit = Hearts;
-        g.UpCard = C("9H2");
-        g.CardTable[g.UpCard].Location = LocUpCard;
         SetCaption(g, Control::LblInfo, "");
         QObject context;  // takes the row's timer and its queued stop with it
         QTimer::singleShot(30, &context, [&] {
-            for (const std::string& input : row.inputs) {
-                if (input == "Space" || input == "Return") {
-                    QTest::keyClick(&window.view(),
-                                    input == "Space" ? Qt::Key_Space : Qt::Key_Return);
+            std::istringstream inputs{row.inputs};
+            for (std::string input; inputs >> input; QTest::qWait(10)) {
+                const ControlItem* button = window.scene().control(input);
+                if (input == "reminder") {
+                    SetVisible(g, Control::FramMeldHelp, true);
                 } else if (input.starts_with("Alt+")) {
                     QTest::keyClick(&window.view(), Qt::Key(Qt::Key_A + (input.back() - 'A')),
                                     Qt::AltModifier);
+                } else if (button == nullptr) {
+                    QTest::keyClick(&window.view(),
+                                    input == "Space" ? Qt::Key_Space : Qt::Key_Return);
                 } else {
-                    const ControlItem* button = window.scene().control(input);
-                    EXPECT_TRUE(button != nullptr && button->isVisible()) << input;
-                    if (button == nullptr) continue;
+                    EXPECT_TRUE(button->isVisible()) << input;
                     QTest::mouseClick(
                         window.view().viewport(), Qt::LeftButton, {},
                         window.view().mapFromScene(button->sceneBoundingRect().center()));
                 }
-                QTest::qWait(10);
             }
             // The clicks reach the game through the event loop; what is still waiting then ends.
             QMetaObject::invokeMethod(
                 &context, [this] { window.runner().stop(); }, Qt::QueuedConnection);
         });
         window.runner().start(DeclaringTurn);
-        EXPECT_EQ(window.scene().control(Control::LblInfo)->caption().toStdString(), row.info);
-        EXPECT_EQ(titles, row.titles);
-        EXPECT_EQ(window.scene().control(Control::FramDeclare)->isVisible(), row.declaring);
+        const TableScene& scene = window.scene();
+        EXPECT_EQ(scene.control(Control::LblInfo)->caption().toStdString(), row.info);
+        EXPECT_EQ(titles, *row.refusal ? std::vector<std::string>{row.refusal}
+                                       : std::vector<std::string>{});
+        EXPECT_EQ(scene.control(Control::FramDeclare)->isVisible(), *row.refusal != '\0')
+            << "a refusal leaves the turn open";
+        EXPECT_FALSE(scene.control(Control::FramMeldHelp)->isVisible());
         SetVisible(g, Control::FramDeclare, false);
-    }
-}
-
-TEST_F(MainWindowTest, TheMeldReminderClosesWithItsOKButton) {
-    for (const bool byLetter : {true, false}) {
-        SetVisible(g, Control::FramMeldHelp, true);
-        const ControlItem* ok = window.scene().control("Command1");
-        ASSERT_TRUE(ok->isVisible());
-        if (byLetter) QTest::keyClick(&window.view(), Qt::Key_O, Qt::AltModifier);
-        if (!byLetter) {
-            QTest::mouseClick(window.view().viewport(), Qt::LeftButton, {},
-                              window.view().mapFromScene(ok->sceneBoundingRect().center()));
-        }
-        QTest::qWait(20);
-        EXPECT_FALSE(window.scene().control(Control::FramMeldHelp)->isVisible());
     }
 }
 

@@ -34,13 +34,6 @@ inline int C(std::string_view name) {
            (name.size() == 3 ? 2 : 1);
 }
 
-// The short name of a card index: C(Short(i)) == i.
-inline std::string Short(int card) {
-    if (card < 1 || card > CardCount) return "none";
-    std::string name{"789JQKTA"[(card - 1) % 16 / 2], "DCHS"[(card - 1) / 16]};
-    return (card - 1) % 2 == 1 ? name + "2" : name;
-}
-
 // Cards in short, separated by blanks: "7D 7D2 KD".
 inline std::vector<int> Cards(std::string_view names) {
     std::vector<int> cards;
@@ -83,36 +76,28 @@ inline void Arrange(Game& g, std::string_view tarvish, int trumps, std::string_v
 }
 
 // `player` holds `cards` in short, each with its meld marks: "*" lies on the table, ":37" has
-// served in melds of kinds 3 and 7 ("QS*:37"). Trumps and the up card as given. Every other first
-// copy goes to the other player, so that a search straying from the holding finds something there.
+// served in melds of kinds 3 and 7 ("QS*:37"). Every other first copy but the up card goes to
+// the other player, so that a search straying from the holding finds something there.
 inline void HoldMarked(Game& g, int player, std::string_view cards, int trumps,
                        std::string_view upCard) {
-    struct Marked {
-        int card;
-        bool onTable;
-        std::string kinds;
-    };
-    std::vector<Marked> held;
+    std::vector<std::string> tokens;
     std::istringstream in{std::string(cards)};
-    for (std::string token; in >> token;) {
-        const std::size_t marks = std::min(token.find_first_of("*:"), token.size());
-        const std::size_t colon = token.find(':');
-        held.push_back({C(token.substr(0, marks)), token.find('*') != std::string::npos,
-                        colon == std::string::npos ? "" : token.substr(colon + 1)});
-    }
-    std::vector<int> mine;
-    for (const Marked& m : held) mine.push_back(m.card);
-    std::vector<int> others;
+    for (std::string token; in >> token;) tokens.push_back(token);
+    std::vector<int> mine, others;
+    for (const std::string& token : tokens)
+        mine.push_back(C(token.substr(0, token.find_first_of("*:"))));
     for (int i = 1; i <= CardCount; i += 2) {
-        if (std::find(mine.begin(), mine.end(), i) == mine.end() && i != C(upCard)) {
+        if (std::find(mine.begin(), mine.end(), i) == mine.end() && i != C(upCard))
             others.push_back(i);
-        }
     }
-    if (player == PlayerPerson) Hold(g, mine, others);
-    if (player == PlayerTarvish) Hold(g, others, mine);
-    for (const Marked& m : held) {
-        g.CardTable[m.card].OnTable = m.onTable;
-        for (char kind : m.kinds) g.CardTable[m.card].MeldUsed[kind - '0'] = true;
+    Hold(g, player == PlayerPerson ? mine : others, player == PlayerPerson ? others : mine);
+    for (std::size_t k = 0; k < tokens.size(); ++k) {
+        CardRecord& card = g.CardTable[mine[k]];
+        card.OnTable = tokens[k].find('*') != std::string::npos;
+        const std::size_t colon = tokens[k].find(':');
+        for (std::size_t i = colon + 1; colon != std::string::npos && i < tokens[k].size(); ++i) {
+            card.MeldUsed[tokens[k][i] - '0'] = true;
+        }
     }
     g.TrumpSuit = trumps;
     g.UpCard = C(upCard);
