@@ -23,6 +23,20 @@ constexpr ControlAction kControlActions[] = {
     {"CmdSort", CmdSort_Click},
     {"LblKnock", LblKnock_Click},
     {"CmdCancel", CmdCancel_Click},
+    {"CmdCorvane", CmdCorvane_Click},
+    {"CmdDCorvane", CmdDCorvane_Click},
+    {"CmdSequence", CmdSequence_Click},
+    {"CmdFours(0)", [](Game& g) { CmdFours_Click(g, 0); }},
+    {"CmdFours(1)", [](Game& g) { CmdFours_Click(g, 1); }},
+    {"CmdFours(2)", [](Game& g) { CmdFours_Click(g, 2); }},
+    {"CmdFours(3)", [](Game& g) { CmdFours_Click(g, 3); }},
+    {"cmdDec7Trumps", cmdDec7Trumps_Click},
+    {"CmdMakeMarriage", CmdMakeMarriage_Click},
+    {"CmdMarriage(1)", [](Game& g) { CmdMarriage_Click(g, 1); }},
+    {"CmdMarriage(2)", [](Game& g) { CmdMarriage_Click(g, 2); }},
+    {"CmdMarriage(3)", [](Game& g) { CmdMarriage_Click(g, 3); }},
+    {"CmdMarriage(4)", [](Game& g) { CmdMarriage_Click(g, 4); }},
+    {"Command1", Command1_Click},
 };
 
 }  // namespace

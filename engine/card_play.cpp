@@ -77,7 +77,10 @@ void PicCard_Click(Game& g, int card) {
     if (card < 1 || card > CardCount) return;
     if (!g.GameInProgress || !g.WaitingForPlayer) return;
     const bool inHand = g.CardTable[card].Location == LocPlayerHand;
-    if (inHand && IsVisible(g, Control::FramDeclare)) return;  // declare or cancel first
+    // Declare or cancel first: a card played now would leave the hand without a trick.
+    const bool declaring =
+        IsVisible(g, Control::FramDeclare) || IsVisible(g, Control::FramMarriage);
+    if (inHand && declaring) return;
     if (NoticeForCardNotHeld(g, card)) return;
     if (!inHand) return;
     const int position = g.HasLead[PlayerPerson] ? 1 : 2;

@@ -27,7 +27,7 @@ void ScriptedPerson::Act() {
     if (Below(100) < StrayPercent) PicCard_Click(g_, 1 + Below(CardCount));
     if (!g_.WaitingForPlayer) return;  // the stray click happened to be a legal play
     if (IsVisible(g_, Control::FramDeclare)) {
-        CmdCancel_Click(g_);
+        Declare();
         return;
     }
     // A card chosen evenly among the legal ones.
@@ -39,6 +39,24 @@ void ScriptedPerson::Act() {
         if (card.Location == LocPlayerHand && (suit == 0 || card.Suit == suit)) legal[count++] = i;
     }
     if (count > 0) PicCard_Click(g_, legal[Below(count)]);
+}
+
+void ScriptedPerson::Declare() {
+    // A few buttons at random, most of them for melds the person does not hold; a refusal leaves
+    // the turn open for the next.
+    for (int press = 0; press < 3 && g_.WaitingForPlayer && g_.GameInProgress; ++press) {
+        const int button = Below(7);
+        if (button == 0) CmdCorvane_Click(g_);
+        if (button == 1) CmdDCorvane_Click(g_);
+        if (button == 2) CmdSequence_Click(g_);
+        if (button == 3) cmdDec7Trumps_Click(g_);
+        if (button == 4) CmdFours_Click(g_, Below(4));
+        if (button >= 5) {
+            CmdMakeMarriage_Click(g_);
+            CmdMarriage_Click(g_, 1 + Below(4));
+        }
+    }
+    if (g_.WaitingForPlayer) CmdCancel_Click(g_);
 }
 
 bool ScriptedTable::WaitForPlayer() {

@@ -12,8 +12,8 @@ struct Game;
 // A person played by a script, for soak runs, benchmarks and tests. At every wait it acts through
 // the same click functions the window calls: mostly a legal card, now and then a stray click on a
 // card that is not the person's to play or that the Round 2 rule refuses, the knock when it is
-// offered, and Cancel in a declaring turn. Its choices come from its own seeded numbers, so a
-// seeded game plays the same every time.
+// offered, and in a declaring turn a few declaration buttons at random, then Cancel. Its choices
+// come from its own seeded numbers, so a seeded game plays the same every time.
 class ScriptedPerson {
 public:
     ScriptedPerson(Game& g, std::uint64_t seed) : g_(g), random_(seed) {}
@@ -28,6 +28,8 @@ public:
     void Act();
 
 private:
+    // Presses declaration buttons at random until one declares, three at most, else Cancel.
+    void Declare();
     // The suit the Round 2 rule asks the person to play (follow suit, else trump), 0 for any.
     int SuitToPlay() const;
     int Below(int n) { return static_cast<int>(random_.Uniform() * n); }

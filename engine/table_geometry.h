@@ -35,9 +35,19 @@ inline constexpr int TarvishPileTopAtDeal = 2160;
 inline constexpr int PlayerPileTopAtDeal = 4800;
 inline constexpr int TrickPileStep = 50;
 
+// Declared cards stand in one column per meld kind, at the same Left on both sides; each card
+// of a column lies a step lower than the one before. The Double Corvane's cards stand in the
+// Corvane column; the Dix has a place of its own.
 inline constexpr int TarvishMeldColumnTop = 1560;
 inline constexpr int PlayerMeldColumnTop = 4560;
 inline constexpr int MeldColumnStep = 250;
+inline constexpr int CorvaneColumnLeft = 2400;
+inline constexpr int FourQueensColumnLeft = 3360;
+inline constexpr int RunColumnLeft = 4320;
+inline constexpr int FourAcesColumnLeft = 5280;
+inline constexpr int FourJacksColumnLeft = 6240;
+inline constexpr int FourKingsColumnLeft = 7200;
+inline constexpr int MarriageColumnLeft = 9120;
 inline constexpr TablePoint PlayerDixPlace{2280, 6000};
 inline constexpr TablePoint TarvishDixPlace{2280, 3120};
 
@@ -46,5 +56,16 @@ inline constexpr TablePoint StockToTarvishPath[] = {{1080, 1320}, {2760, 1220}};
 inline constexpr TablePoint StockToPlayerPath[] = {{1080, 2280}, {1920, 4560}, {3360, 6120}};
 inline constexpr TablePoint TarvishPlayVia{3120, 2400};
 inline constexpr TablePoint PlayerPlayVia{2280, 5760};
+// A declared card on its way out of the hand, before the columns are laid out.
+inline constexpr TablePoint PlayerMeldPath[] = {{4320, 6480}, {5520, 5640}};
+inline constexpr TablePoint TarvishMeldPath[] = {{3960, 960}, {4560, 1680}};
+// A Seven declared as Dix without exchange, on its way to its Dix place.
+inline constexpr TablePoint PlayerDixPath[] = {{3720, 6360}, {3360, 4560}};
+inline constexpr TablePoint TarvishDixPath[] = {{3600, 1200}, {2520, 2280}};
+// The Dix exchange. The person's Seven goes this way to the up-card place and the former up card
+// comes back the other way; the former up card goes this way into Tarvish's hand and Tarvish's
+// Seven comes back the other way.
+inline constexpr TablePoint PlayerDixExchangePath[] = {{2280, 5640}, {1080, 3000}, {720, 1440}};
+inline constexpr TablePoint TarvishDixExchangePath[] = {{1560, 1440}, {3360, 1320}, {3960, 840}};
 
 }  // namespace corvane

@@ -34,7 +34,22 @@ bool Under(const QGraphicsItem& item, const QGraphicsSceneMouseEvent& event) {
     return item.boundingRect().contains(event.pos());
 }
 
+constexpr int kNoteFontSize = 170;
+constexpr int kSmallestNoteFontSize = 100;
+constexpr int kNoteFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+
 }  // namespace
+
+QFont NoteFont(const QString& text, const QSizeF& room) {
+    QFont font = style::TableFont(kNoteFontSize);
+    while (font.pixelSize() > kSmallestNoteFontSize) {
+        const QRectF needed = QFontMetricsF(font).boundingRect(
+            QRectF(QPointF(0, 0), QSizeF(room.width(), 1e6)), kNoteFlags, text);
+        if (needed.width() <= room.width() && needed.height() <= room.height()) break;
+        font.setPixelSize(font.pixelSize() - 10);
+    }
+    return font;
+}
 
 ControlItem::ControlItem(const ControlDesign& design, QGraphicsItem* parent)
     : QGraphicsItem(parent), design_(design), caption_(ToQString(design.Caption)) {
@@ -68,7 +83,7 @@ void FrameItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidge
     const QRectF border(half, captionHeight / 2, box.width() - 2 * half,
                         box.height() - captionHeight / 2 - half);
     painter->setPen(Qt::NoPen);
-    painter->setBrush(style::FrameFill);
+    painter->setBrush(design().Kind == ControlKind::Panel ? style::PanelFill : style::FrameFill);
     painter->drawRoundedRect(border, style::FrameCornerRadius, style::FrameCornerRadius);
 
     // The caption interrupts the top line of the box.
@@ -127,6 +142,11 @@ void LabelItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidge
             DrawFittedText(*painter, box.adjusted(box.height() / 2, 0, -box.height() / 2, 0),
                            leftFlags, caption());
             break;
+        case ControlKind::Note:
+            painter->setFont(NoteFont(caption(), box.size()));
+            painter->setPen(style::CaptionText);
+            painter->drawText(box, kNoteFlags, caption());
+            break;
         case ControlKind::Clickable: {
             const qreal half = style::FrameLineWidth / 2.0;
             painter->setPen(QPen(style::FrameLine, style::FrameLineWidth));
@@ -138,6 +158,7 @@ void LabelItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidge
             break;
         }
         case ControlKind::Frame:
+        case ControlKind::Panel:
         case ControlKind::Button:
             break;
     }
@@ -187,6 +208,23 @@ void ButtonItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidg
     painter->setPen(style::ButtonText);
     DrawFittedText(*painter, flat.adjusted(40 + shift, shift, -40 + shift, shift),
                    Qt::AlignCenter | Qt::TextShowMnemonic, caption());
+    if (accessFocus_) {
+        painter->setPen(QPen(style::ButtonText, style::FocusLineWidth, Qt::DotLine));
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(flat.adjusted(bevel, bevel, -bevel, -bevel));
+    }
+}
+
+void ButtonItem::setAccessFocus(bool focus) {
+    if (focus == accessFocus_) return;
+    accessFocus_ = focus;
+    update();
+}
+
+QVariant ButtonItem::itemChange(GraphicsItemChange change, const QVariant& value) {
+    // Also when the frame it stands in is hidden.
+    if (change == ItemVisibleHasChanged && !value.toBool()) setAccessFocus(false);
+    return ControlItem::itemChange(change, value);
 }
 
 void ButtonItem::setDown(bool down) {
@@ -213,6 +251,7 @@ void ButtonItem::mouseReleaseEvent(QGraphicsSceneMouseEvent* event) {
 ControlItem* MakeControlItem(const ControlDesign& design, QGraphicsItem* parent) {
     switch (design.Kind) {
         case ControlKind::Frame:
+        case ControlKind::Panel:
             return new FrameItem(design, parent);
         case ControlKind::Button:
             return new ButtonItem(design, parent);

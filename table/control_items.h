@@ -31,7 +31,11 @@ private:
     QString caption_;
 };
 
-// A frame: a box with its caption set into the top line.
+// The font of a note: the design size, or smaller when the wrapped text would not fit `room`.
+QFont NoteFont(const QString& text, const QSizeF& room);
+
+// A frame: a box with its caption set into the top line. A panel's box is filled to hide the
+// cards beneath it.
 class FrameItem : public ControlItem {
 public:
     using ControlItem::ControlItem;
@@ -60,15 +64,22 @@ public:
     // The access letter in upper case, or a null character when the caption has none.
     QChar accessLetter() const;
 
+    // Reached by an access letter that other buttons shown share: Space or Enter presses it. A
+    // dotted box inside the button shows it; hiding the button lets it go.
+    bool hasAccessFocus() const { return accessFocus_; }
+    void setAccessFocus(bool focus);
+
 protected:
     void mousePressEvent(QGraphicsSceneMouseEvent* event) override;
     void mouseMoveEvent(QGraphicsSceneMouseEvent* event) override;
     void mouseReleaseEvent(QGraphicsSceneMouseEvent* event) override;
+    QVariant itemChange(GraphicsItemChange change, const QVariant& value) override;
 
 private:
     void setDown(bool down);
 
     bool down_ = false;
+    bool accessFocus_ = false;
 };
 
 // The item for a control of the layout.

@@ -13,6 +13,8 @@ namespace corvane {
 // What a named control of the table is, and so how it looks and acts.
 enum class ControlKind {
     Frame,      // a captioned box; the controls inside it are placed relative to it
+    Panel,      // a frame that opens over the cards and hides what lies beneath it
+    Note,       // a fixed text over several lines, wrapped at its width
     Caption,    // a fixed text
     Name,       // a player's name
     Value,      // a score

@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 
 #include <algorithm>
+#include <iterator>
 
 #include "card_item.h"
 #include "control_items.h"
@@ -20,7 +21,7 @@ constexpr QPointF kFirstCardPlace(2880, 120);
 
 // Frames and buttons stack with the cards; plain labels lie on the felt beneath them all.
 bool StacksWithCards(ControlKind kind) {
-    return kind == ControlKind::Frame || kind == ControlKind::Button;
+    return kind == ControlKind::Frame || kind == ControlKind::Panel || kind == ControlKind::Button;
 }
 
 }  // namespace
@@ -40,6 +41,7 @@ TableScene::TableScene(QObject* parent) : QGraphicsScene(parent) {
         if (design.Kind == ControlKind::Button || design.Kind == ControlKind::Clickable) {
             const QString name = ToQString(design.Name);
             item->onClick = [this, name] {
+                setAccessFocus(nullptr);
                 QMetaObject::invokeMethod(
                     this, [this, name] { emit controlClicked(name); }, Qt::QueuedConnection);
             };
@@ -82,17 +84,49 @@ void TableScene::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
     if ((event->modifiers() & Qt::AltModifier) && key >= Qt::Key_A && key <= Qt::Key_Z) {
         const QChar letter(QLatin1Char(static_cast<char>('A' + (key - Qt::Key_A))));
+        std::vector<ButtonItem*> sharing;
         for (ControlItem* item : controls_) {
             auto* button = dynamic_cast<ButtonItem*>(item);
             if (button != nullptr && button->isVisible() && button->accessLetter() == letter &&
                 button->onClick) {
-                button->onClick();
-                event->accept();
-                return;
+                sharing.push_back(button);
             }
         }
+        if (sharing.size() == 1) {
+            sharing.front()->onClick();
+            event->accept();
+            return;
+        }
+        if (sharing.size() > 1) {
+            const auto reached = std::find(sharing.begin(), sharing.end(), accessFocus());
+            const bool wrap = reached == sharing.end() || std::next(reached) == sharing.end();
+            setAccessFocus(wrap ? sharing.front() : *std::next(reached));
+            event->accept();
+            return;
+        }
+    }
+    const bool press = key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+    ButtonItem* reached = accessFocus();
+    if (press && reached != nullptr && reached->onClick) {
+        reached->onClick();
+        event->accept();
+        return;
     }
     QGraphicsScene::keyPressEvent(event);
+}
+
+void TableScene::setAccessFocus(ButtonItem* button) {
+    for (ControlItem* item : controls_) {
+        if (auto* other = dynamic_cast<ButtonItem*>(item)) other->setAccessFocus(other == button);
+    }
+}
+
+ButtonItem* TableScene::accessFocus() const {
+    for (ControlItem* item : controls_) {
+        auto* button = dynamic_cast<ButtonItem*>(item);
+        if (button != nullptr && button->hasAccessFocus()) return button;
+    }
+    return nullptr;
 }
 
 }  // namespace corvane

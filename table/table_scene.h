@@ -12,6 +12,7 @@
 
 namespace corvane {
 
+class ButtonItem;
 class CardItem;
 class ControlItem;
 
@@ -37,10 +38,14 @@ signals:
     void controlClicked(const QString& name);
 
 protected:
-    // The access letters of the buttons shown, with Alt.
+    // The access letters of the buttons shown, with Alt. A letter that several buttons shown
+    // share moves from one to the next instead, and Space or Enter presses the one reached.
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void setAccessFocus(ButtonItem* button);
+    ButtonItem* accessFocus() const;
+
     std::array<CardItem*, CardCount + 1> cards_{};
     std::vector<ControlItem*> controls_;  // in layout order
     qreal front_ = 0;

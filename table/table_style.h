@@ -14,6 +14,7 @@ inline const QColor Letterbox{0x10, 0x33, 0x1d};
 
 inline const QColor FrameLine{0xd9, 0xc9, 0x8b};
 inline const QColor FrameFill{0x00, 0x00, 0x00, 0x38};
+inline const QColor PanelFill{0x1a, 0x4d, 0x2e};
 inline const QColor FrameCaption{0xf5, 0xe7, 0xb0};
 inline const QColor CaptionText{0xee, 0xea, 0xd6};
 inline const QColor NameText{0xff, 0xdf, 0x7a};
@@ -32,6 +33,7 @@ inline const QColor ButtonText{0x10, 0x10, 0x10};
 inline constexpr int FrameLineWidth = 24;
 inline constexpr int FrameCornerRadius = 70;
 inline constexpr int BevelWidth = 30;
+inline constexpr int FocusLineWidth = 15;
 
 // A font of `size` twips that keeps its proportions at every scale of the table.
 QFont TableFont(int size, bool bold = false);

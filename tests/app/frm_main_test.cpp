@@ -7,11 +7,14 @@
 #include <algorithm>
 #include <cstdint>
 #include <ctime>
+#include <sstream>
 #include <vector>
 
+#include "../engine/engine_test_support.h"
 #include "../table/qt_test_support.h"
 #include "card_item.h"
 #include "control_items.h"
+#include "declarations.h"
 #include "display.h"
 #include "game_runner.h"
 #include "hand_flow.h"
@@ -300,6 +303,71 @@ TEST_F(MainWindowTest, TheControlsOfTheTableActWhileTheGameWaits) {
             QTest::qWait(1600);
             row.expect();
         });
+    }
+}
+
+// The person's declaring turn, as the trick cycle opens it.
+void DeclaringTurn(Game& g) {
+    g.GameInProgress = g.Round1 = g.WaitingForPlayer = true;
+    SetVisible(g, Control::FramDeclare, true);
+    BringToFront(g, Control::FramDeclare);
+    WaitForPlayer(g);
+}
+
+TEST_F(MainWindowTest, ThePanelButtonsAnswerTheMouseAndTheirAccessLetters) {
+    // inputs: a button's name to click, a key, or "reminder" to open the meld reminder
+    const struct {
+        const char *name, *holding, *inputs, *info, *refusal;
+    } rows[] = {
+        {"Corvane by the mouse", "JD QS", "CmdCorvane", "Player makes 40 for single Corvane", ""},
+        {"Corvane by its letter", "JD QS", "Alt+C", "Player makes 40 for single Corvane", ""},
+        {"the marriage panel, then Spades by the D of the hidden Double Corvane", "KS QS",
+         "Alt+M Alt+D", "Player marriage-score 20", ""},
+        {"the A of Four Aces and Cancel reaches the Aces first", "AD AC AH", "Alt+A Return", "",
+         "No four Aces."},
+        {"and Cancel next", "AD AC AH", "Alt+A Alt+A Space", "", ""},
+        {"the reminder's letter, then Cancel by the mouse", "KD", "reminder Alt+O CmdCancel", "",
+         ""},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        titles.clear();
+        testing_support::Hold(g, testing_support::Cards(row.holding), {});
+        g.TrumpSuit = Hearts;
+        SetCaption(g, Control::LblInfo, "");
+        QObject context;  // takes the row's timer and its queued stop with it
+        QTimer::singleShot(30, &context, [&] {
+            std::istringstream inputs{row.inputs};
+            for (std::string input; inputs >> input; QTest::qWait(10)) {
+                const ControlItem* button = window.scene().control(input);
+                if (input == "reminder") {
+                    SetVisible(g, Control::FramMeldHelp, true);
+                } else if (input.starts_with("Alt+")) {
+                    QTest::keyClick(&window.view(), Qt::Key(Qt::Key_A + (input.back() - 'A')),
+                                    Qt::AltModifier);
+                } else if (button == nullptr) {
+                    QTest::keyClick(&window.view(),
+                                    input == "Space" ? Qt::Key_Space : Qt::Key_Return);
+                } else {
+                    EXPECT_TRUE(button->isVisible()) << input;
+                    QTest::mouseClick(
+                        window.view().viewport(), Qt::LeftButton, {},
+                        window.view().mapFromScene(button->sceneBoundingRect().center()));
+                }
+            }
+            // The clicks reach the game through the event loop; what is still waiting then ends.
+            QMetaObject::invokeMethod(
+                &context, [this] { window.runner().stop(); }, Qt::QueuedConnection);
+        });
+        window.runner().start(DeclaringTurn);
+        const TableScene& scene = window.scene();
+        EXPECT_EQ(scene.control(Control::LblInfo)->caption().toStdString(), row.info);
+        EXPECT_EQ(titles, *row.refusal ? std::vector<std::string>{row.refusal}
+                                       : std::vector<std::string>{});
+        EXPECT_EQ(scene.control(Control::FramDeclare)->isVisible(), *row.refusal != '\0')
+            << "a refusal leaves the turn open";
+        EXPECT_FALSE(scene.control(Control::FramMeldHelp)->isVisible());
+        SetVisible(g, Control::FramDeclare, false);
     }
 }
 

@@ -75,16 +75,18 @@ TEST_F(Play, ACardNotThePersonsToPlayGivesItsNoticeOrNothingAtAll) {
          "Right"},
         {"AH", nullptr, "", ""},
         {"QH", nullptr, "", ""}};
-    for (const std::string moment : {"not waiting", "no game", "round 1", "round 2", "declaring"}) {
+    for (const std::string moment :
+         {"not waiting", "no game", "round 1", "round 2", "declaring", "choosing a marriage"}) {
         const bool idle = moment == "not waiting" || moment == "no game";
-        const bool declaring = moment == "declaring";
+        const bool declaring = moment == "declaring" || moment == "choosing a marriage";
         for (const Row& row : rows) {
             if (!row.title && !idle && !declaring) continue;  // played, below
             SCOPED_TRACE(moment + " " + row.card);
             WaitForPerson(moment == "round 2" ? 2 : 1, declaring, "AH 7H 7S QH");
             g.GameInProgress = moment != "no game";
             g.WaitingForPlayer = moment != "not waiting";
-            SetVisible(g, Control::FramDeclare, declaring);
+            SetVisible(g, Control::FramDeclare, moment == "declaring");
+            SetVisible(g, Control::FramMarriage, moment == "choosing a marriage");
             // While declaring, declared cards of both lie face up on the table.
             g.CardTable[C("QH")].OnTable = g.CardTable[C("KH2")].OnTable = declaring;
             const int location = g.CardTable[C(row.card)].Location;
@@ -177,13 +179,13 @@ TEST_F(Play, ASecondClickPlaysNoSecondCard) {
     }
 }
 
-TEST_F(Play, ACardPlayedFromAMeldLeavesTheTableAndItsSingleUseMarks) {
+TEST_F(Play, ACardPlayedFromAMeldLeavesTheTableEveryColumnAndItsSingleUseMarks) {
     // name, card, kinds it served in, columns it is drawn in, and both after the play; kinds as
     // digits: 1 Dix, 2 run, 3 marriage, 4 Kings, 5 Queens, 6 Jacks, 7 Corvane, 8 Double, 9 Aces
     const std::tuple<const char*, const char*, std::string, std::string, std::string, std::string>
         rows[] = {{"DixSeven", "7S", "1", "", "", ""},
-                  {"QueenOfSpadesMarriedThenInACorvane", "QS", "37", "7", "3", "7"},
-                  {"JackOfDiamondsInADoubleCorvane", "JD", "78", "7", "", "7"},
+                  {"QueenOfSpadesMarriedThenInACorvane", "QS", "37", "7", "3", ""},
+                  {"JackOfDiamondsInADoubleCorvane", "JD", "78", "7", "", ""},
                   {"RunKingThatWasMarried", "KS2", "23", "2", "23", ""},
                   {"FourOfAKindEachLeaveTheirColumns", "KH", "4569", "4569", "4569", ""}};
     auto marks = [](const std::array<bool, MeldKindCount + 1>& set) {

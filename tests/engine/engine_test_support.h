@@ -75,6 +75,35 @@ inline void Arrange(Game& g, std::string_view tarvish, int trumps, std::string_v
     if (!led.empty()) g.CardTable[g.TrickCard[1]].Location = LocTrick;
 }
 
+// `player` holds `cards` in short, each with its meld marks: "*" lies on the table, ":37" has
+// served in melds of kinds 3 and 7 ("QS*:37"). Every other first copy but the up card goes to
+// the other player, so that a search straying from the holding finds something there.
+inline void HoldMarked(Game& g, int player, std::string_view cards, int trumps,
+                       std::string_view upCard) {
+    std::vector<std::string> tokens;
+    std::istringstream in{std::string(cards)};
+    for (std::string token; in >> token;) tokens.push_back(token);
+    std::vector<int> mine, others;
+    for (const std::string& token : tokens)
+        mine.push_back(C(token.substr(0, token.find_first_of("*:"))));
+    for (int i = 1; i <= CardCount; i += 2) {
+        if (std::find(mine.begin(), mine.end(), i) == mine.end() && i != C(upCard))
+            others.push_back(i);
+    }
+    Hold(g, player == PlayerPerson ? mine : others, player == PlayerPerson ? others : mine);
+    for (std::size_t k = 0; k < tokens.size(); ++k) {
+        CardRecord& card = g.CardTable[mine[k]];
+        card.OnTable = tokens[k].find('*') != std::string::npos;
+        const std::size_t colon = tokens[k].find(':');
+        for (std::size_t i = colon + 1; colon != std::string::npos && i < tokens[k].size(); ++i) {
+            card.MeldUsed[tokens[k][i] - '0'] = true;
+        }
+    }
+    g.TrumpSuit = trumps;
+    g.UpCard = C(upCard);
+    g.CardTable[g.UpCard].Location = LocUpCard;
+}
+
 // Passes everything on to a HeadlessTable, but first runs OnPause whenever the game hands the
 // window a pause: the moment the person's clicks arrive in the real window.
 class PauseHookTable final : public Table {

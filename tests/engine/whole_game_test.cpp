@@ -292,21 +292,21 @@ TEST_F(WholeGame, TheTargetIsCheckedAfterTricksTarvishLedAndAKnockWinsOnTheTotal
         const char* name;
         PerPlayer<int> totals;
         int knockPercent;
-        const char* title;     // of the game's end
-        const char* textTail;  // the end of its text
+        const char* title;                // of the game's end
+        const char *textHead, *textTail;  // its text around the totals
     } rows[] = {
         {"Tarvish at the target knocks after the first trick it led",
          {0, 0, 1000},
          0,
          "Tarvish wins game",
-         " Oh Dear, you lost that game with points 0 against 1000 for Tarvish. See Statistics "
-         "menu. Go to Game menu for another game or exit"},
+         " Oh Dear, you lost that game with points ",
+         " for Tarvish. See Statistics menu. Go to Game menu for another game or exit"},
         {"the person at the target knocks at the first offer",
          {0, 1000, 0},
          100,
          "You win game",
-         " Well done, you won that game with points 1000 against 0 for Tarvish. See Statistics "
-         "menu. "},
+         " Well done, you won that game with points ",
+         " for Tarvish. See Statistics menu. "},
     };
     for (const Row& row : rows) {
         for (const int dealtLast : {PlayerPerson, PlayerTarvish}) {
@@ -341,7 +341,13 @@ TEST_F(WholeGame, TheTargetIsCheckedAfterTricksTarvishLedAndAKnockWinsOnTheTotal
             ASSERT_FALSE(g.GameInProgress);
             ASSERT_FALSE(table.Messages.empty());
             EXPECT_EQ(table.Messages.back().Title, row.title);
-            EXPECT_EQ(table.Messages.back().Text, "Player" + std::string(row.textTail));
+            // The totals as they stand: the hand's melds count, its tricks do not.
+            for (int p : {1, 2}) {
+                EXPECT_EQ(g.GameTotal[p], row.totals[p] + g.HandScore[p] - g.TrickTotal[p]);
+            }
+            EXPECT_EQ(table.Messages.back().Text,
+                      "Player" + std::string(row.textHead) + std::to_string(g.GameTotal[1]) +
+                          " against " + std::to_string(g.GameTotal[2]) + row.textTail);
             EXPECT_EQ(SoundsOf(Sound::Knock), 1);
             EXPECT_FALSE(offeredEarly);
             // The game ended right after the first trick Tarvish led (the person's knock comes
