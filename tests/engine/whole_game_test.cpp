@@ -8,6 +8,7 @@
 #include "display.h"
 #include "engine_test_support.h"
 #include "hand_flow.h"
+#include "meld_rules.h"
 #include "procedure_runner.h"
 #include "scripted_person.h"
 
@@ -64,6 +65,72 @@ bool FollowsRoundTwoRule(const Game& g, int location, int card) {
     if (holds(led)) return suit == led;
     if (holds(g.TrumpSuit)) return suit == g.TrumpSuit;
     return true;
+}
+
+// Where a declared card's column stands, and where in the column it comes: marriages, four Kings,
+// Queens and Jacks by descending index, four Aces and the Corvanes by ascending index, the run
+// from its Ace to its Jack.
+struct ColumnPlace {
+    int Left;
+    int Order;
+};
+ColumnPlace ColumnOf(const Game& g, int card, int column) {
+    const int runOrder[] = {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 4, 3, 2};  // by value: A T K Q J
+    switch (column) {
+        case MeldMarriage:
+            return {MarriageColumnLeft, -card};
+        case MeldRun:
+            return {RunColumnLeft, runOrder[g.CardTable[card].Value] * 100 + card};
+        case MeldFourAces:
+            return {FourAcesColumnLeft, card};
+        case MeldFourKings:
+            return {FourKingsColumnLeft, -card};
+        case MeldFourQueens:
+            return {FourQueensColumnLeft, -card};
+        case MeldFourJacks:
+            return {FourJacksColumnLeft, -card};
+        case MeldCorvane:
+            return {CorvaneColumnLeft, card};
+    }
+    return {-1, 0};
+}
+
+// Every declared card of a player lies face up in the column of the latest meld it served in,
+// the column cascading down in its order (a played card may leave a gap until the next layout),
+// or, a Seven laid as Dix, at that player's Dix place.
+void ExpectDeclaredCardsInTheirColumns(const Game& g, const HeadlessTable& table, int player) {
+    std::map<int, std::vector<std::pair<int, int>>> columns;  // Left -> (order, card)
+    for (int i = 1; i <= CardCount; ++i) {
+        const CardRecord& c = g.CardTable[i];
+        if (c.Location != player || !c.OnTable) continue;
+        const HeadlessTable::CardPicture& pic = table.Cards[i];
+        EXPECT_TRUE(pic.Visible && pic.Image == i) << Describe(g, i) << " face up";
+        const int shownIn =
+            static_cast<int>(std::count(c.MeldColumn.begin(), c.MeldColumn.end(), true));
+        if (shownIn == 0) {
+            const TablePoint dix = player == PlayerPerson ? PlayerDixPlace : TarvishDixPlace;
+            EXPECT_TRUE(c.Value == Seven && pic.Left == dix.Left && pic.Top == dix.Top)
+                << Describe(g, i) << " on the table in no column";
+            continue;
+        }
+        EXPECT_EQ(shownIn, 1) << Describe(g, i) << " drawn in one column only";
+        const int column = static_cast<int>(
+            std::find(c.MeldColumn.begin(), c.MeldColumn.end(), true) - c.MeldColumn.begin());
+        const ColumnPlace place = ColumnOf(g, i, column);
+        EXPECT_EQ(pic.Left, place.Left) << Describe(g, i) << " in column " << column;
+        columns[place.Left].emplace_back(place.Order, i);
+    }
+    const int top = player == PlayerPerson ? PlayerMeldColumnTop : TarvishMeldColumnTop;
+    for (auto& [left, cards] : columns) {
+        std::sort(cards.begin(), cards.end());
+        int below = top - MeldColumnStep;
+        for (const auto& [order, card] : cards) {
+            const int at = table.Cards[card].Top;
+            EXPECT_TRUE(at > below && (at - top) % MeldColumnStep == 0)
+                << Describe(g, card) << " at " << at << " in the column at " << left;
+            below = at;
+        }
+    }
 }
 
 // At a wait for the person every card is shown where it is: the hands in their rows, the stock
@@ -127,6 +194,9 @@ TEST_F(WholeGame, SoakEveryGameEndsWithOneWinnerAndEveryHandPlaysOutEveryCardOnc
         int lastLed = 0;       // the card led last
         int lastLeader = 0;    // who led it: the trick in progress or the one just completed
         int leaderBefore = 0;  // who led the trick before that
+        std::array<std::array<bool, MeldKindCount + 1>, CardCount + 1> used{};  // MeldUsed seen
+        std::array<std::array<bool, MeldKindCount + 1>, CardCount + 1> served{};
+        std::array<int, CardCount + 1> kindShown{};  // the kind whose column shows the card
     } hand;
     int fullHands = 0, offers = 0, gamesByKnock = 0;
 
@@ -188,6 +258,32 @@ TEST_F(WholeGame, SoakEveryGameEndsWithOneWinnerAndEveryHandPlaysOutEveryCardOnc
             EXPECT_TRUE(completedLeader != PlayerTarvish || Offered());
         }
         ExpectEveryCardShownWhereItIs(g, table);
+        if (g.Round1) {
+            for (int p : {PlayerPerson, PlayerTarvish}) {
+                ExpectDeclaredCardsInTheirColumns(g, table, p);
+                // The totals are the earlier hands' and this hand's melds; tricks come at its end.
+                EXPECT_EQ(g.GameTotal[p], hand.totalsAtDeal[p] + g.HandScore[p] - g.TrickTotal[p]);
+            }
+            // No card serves twice in one kind: a card moves to a column only by serving in its
+            // kind, so it never comes back to a column it has left, and its marks only add up.
+            for (int i = 1; i <= CardCount; ++i) {
+                const CardRecord& c = g.CardTable[i];
+                const bool held = c.Location == PlayerPerson || c.Location == PlayerTarvish;
+                for (int k = 1; k <= MeldKindCount; ++k) {
+                    EXPECT_FALSE(held && hand.used[i][k] && !c.MeldUsed[k])
+                        << Describe(g, i) << " freed to serve again in kind " << k;
+                    hand.used[i][k] = c.MeldUsed[k];
+                }
+                const auto column = std::find(c.MeldColumn.begin(), c.MeldColumn.end(), true);
+                if (!held || !c.OnTable || column == c.MeldColumn.end()) continue;
+                int kind = static_cast<int>(column - c.MeldColumn.begin());
+                if (kind == MeldCorvane && c.MeldUsed[MeldDoubleCorvane]) kind = MeldDoubleCorvane;
+                if (hand.kindShown[i] == kind) continue;
+                EXPECT_FALSE(hand.served[i][kind]) << Describe(g, i) << " serves twice in " << kind;
+                hand.served[i][kind] = true;
+                hand.kindShown[i] = kind;
+            }
+        }
         person.Act();
     };
     table.OnMessage = [&](const std::string& title, const std::string&, const std::string&,
