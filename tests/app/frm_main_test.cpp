@@ -9,13 +9,13 @@
 #include <ctime>
 #include <vector>
 
-#include "../table/qt_test_support.h"
 #include "card_item.h"
 #include "control_items.h"
 #include "display.h"
 #include "game_runner.h"
 #include "hand_flow.h"
 #include "headless_table.h"
+#include "main_window_fixture.h"
 #include "status_panels.h"
 #include "table_geometry.h"
 #include "table_scene.h"
@@ -27,19 +27,6 @@ namespace {
 
 using namespace qt_test;
 
-// Seeds a game and fixes who dealt last, so that the same deal can be played again elsewhere.
-void Prepare(Game& g, std::uint64_t seed, int dealtLast) {
-    g.Random = RandomSource(seed);
-    g.Dealer = dealtLast;
-    g.Speed = g.PauseTime = SpeedFast;
-}
-
-// A hand that waits for the person, as the trick cycle does.
-void WaitingHand(Game& g) {
-    g.GameInProgress = g.WaitingForPlayer = true;
-    WaitForPlayer(g);
-}
-
 // A hand in a pause as long as a knock's, and more.
 void PausingHand(Game& g) {
     g.GameInProgress = true;
@@ -47,19 +34,12 @@ void PausingHand(Game& g) {
     Pause(g);
 }
 
-// The main window on the screen with a fast game. Its messages are recorded and answered with
-// button `answer`; a game still running after 20 seconds fails the test instead of hanging it.
-class MainWindowTest : public testing::Test {
+// The main window with the table helpers: what a test does at the next wait for the person,
+// where the cards are and how to click them.
+class MainWindowTest : public MainWindowFixture {
 protected:
     void SetUp() override {
-        window.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-        g.Speed = SpeedFast;
-        QObject::connect(&window.table(), &WindowTable::messageShown, &window,
-                         [this](const MessageRequest& request) {
-                             titles.push_back(request.Title);
-                             AnswerDialog(answer);
-                         });
+        MainWindowFixture::SetUp();
         // Queued, so that what a test does at a wait runs inside the wait's own loop.
         QObject::connect(
             &window.table(), &WindowTable::waitStarted, &window,
@@ -69,19 +49,15 @@ protected:
                 act();
             },
             Qt::QueuedConnection);
-        QTimer::singleShot(20000, &window, [this] {
-            ADD_FAILURE() << "the game was still running after 20 seconds";
-            window.runner().stop();
-        });
     }
 
     // Deals a seeded game in which the person leads, or Tarvish does (and plays the first card),
     // runs `act` at the first wait for the person, and gives the game up when `act` returns.
     void AtFirstWait(bool personLeads, const std::function<void()>& act) {
         Prepare(g, 1234, personLeads ? PlayerPerson : PlayerTarvish);
-        titles.clear();
+        shown.clear();
         atWait = [this, act] {
-            titles.clear();
+            shown.clear();
             act();
             window.runner().stop();
         };
@@ -155,10 +131,6 @@ protected:
         return places;
     }
 
-    FrmMain window;
-    Game& g = window.game();
-    std::vector<std::string> titles;
-    int answer = 0;
     std::function<void()> atWait;  // once, at the next wait for the person
 };
 
@@ -235,7 +207,7 @@ TEST_F(MainWindowTest, ACardClickActsOnlyWhileTheGameWaits) {
                 Click(card, row.button);
             }
             QTest::qWait(30);
-            EXPECT_EQ(titles, row.notices);
+            EXPECT_EQ(Titles(), row.notices);
             EXPECT_EQ(g.TrickCard[1], row.duringAPlay ? played : -1);
         });
     }
@@ -257,7 +229,7 @@ TEST_F(MainWindowTest, OnlyTheFirstCardClickedIsPlayed) {
             EXPECT_EQ(g.TrickCard[1], card);
             EXPECT_EQ(g.CardTable[next].Location, LocPlayerHand);
             EXPECT_EQ(CardsAt(LocPlayerHand).size(), 7u);
-            EXPECT_TRUE(titles.empty());
+            EXPECT_TRUE(shown.empty());
         });
     }
 }
@@ -286,7 +258,7 @@ TEST_F(MainWindowTest, TheControlsOfTheTableActWhileTheGameWaits) {
              SetVisible(game, Control::LblKnock, true);
          },
          [this] {
-             EXPECT_EQ(titles, std::vector<std::string>{"You win game"});
+             EXPECT_EQ(Titles(), std::vector<std::string>{"You win game"});
              EXPECT_FALSE(g.GameInProgress);
          }},
     };
@@ -368,6 +340,7 @@ TEST_F(MainWindowTest, NewGameLetsTheRunningProcedureReturnThenDealsOnce) {
     } rows[] = {{"during a wait for the person", WaitingHand, PlayerTarvish},
                 {"during a long pause", PausingHand, PlayerTarvish},
                 {"during the deal", NewGame, PlayerPerson}};
+    answer = 1;  // "Yes New Game"
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         g.Dealer = PlayerTarvish;
@@ -405,9 +378,11 @@ TEST_F(MainWindowTest, LeavingDuringAHandLetsItUnwindThenCloses) {
         SCOPED_TRACE(closeBox ? "the close box" : "the Exit command");
         window.show();
         g.Dealer = PlayerTarvish;
+        // The close box asks first; both then ask about the game in progress.
+        answers = closeBox ? std::deque<int>{0, 1} : std::deque<int>{1};
         bool closedWhileRunning = true;
         QTimer::singleShot(30, &window, [&] {
-            if (closeBox) window.close();
+            if (closeBox) CloseBox(window);
             if (!closeBox) window.findChild<QAction*>("MnuExit")->trigger();
             closedWhileRunning = !window.isVisible();
         });
