@@ -3,6 +3,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QRect>
 #include <QVBoxLayout>
 #include <QWidget>
 
@@ -198,6 +199,13 @@ QWidget* HelpPages::page(int number) {
 
 void HelpPages::showPage(int number) {
     QWidget* shown = page(number);
+    if (!shown->testAttribute(Qt::WA_Moved)) {
+        // The first time, over the middle of the main window; later where the person left it.
+        shown->adjustSize();
+        QRect place = shown->frameGeometry();
+        place.moveCenter(mainWindow_->frameGeometry().center());
+        shown->move(place.topLeft());
+    }
     shown->show();
     shown->raise();
     shown->activateWindow();
