@@ -139,7 +139,6 @@ void FrmMain::exitGame() {
 void FrmMain::closeForSystem() {
     if (exiting_) return;
     writeSettings(OnFailure::KeepQuiet);
-    statsInFile_ = game_.Stats;  // tried once; the session is ending
 }
 
 void FrmMain::showEvent(QShowEvent* event) {

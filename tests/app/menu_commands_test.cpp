@@ -1,10 +1,8 @@
 #include <QAction>
-#include <QMenu>
 #include <QMenuBar>
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -12,7 +10,6 @@
 #include "control_items.h"
 #include "display.h"
 #include "frm_main.h"
-#include "hand_flow.h"
 #include "help_pages.h"
 #include "main_window_fixture.h"
 #include "table_scene.h"
@@ -20,18 +17,17 @@
 namespace corvane {
 namespace {
 
-// One showing of the game's message dialog, as the person sees it.
-struct Dialog {
-    std::string Title;
-    std::string Text;
-    std::string Button1, Button2;
-    int Icon;
-};
+// What the person sees of one showing of the game's dialog: "title|text|button1|button2|icon",
+// with a third button's caption, were there one, just before the icon.
+std::string Seen(const MessageRequest& shown) {
+    return shown.Title + "|" + shown.Text + "|" + shown.Button1 + "|" + shown.Button2 + "|" +
+           shown.Button3 + std::to_string(shown.IconIndex);
+}
 
 class MenuCommandsTest : public MainWindowFixture {
 protected:
-    // Before each command: three games won to two, medium speed, a target of 1000, no game in
-    // progress and no settings file yet.
+    // Before each command: Ann has won three games to two at medium speed, target 1000, no
+    // game in progress, no settings file yet.
     void Reset() {
         g.Stats = {0, 3, 2};
         g.Speed = SpeedMedium;
@@ -41,137 +37,74 @@ protected:
         for (const Control label : {Control::LblPlayer, Lblpname(0), Lblpname(1)}) {
             SetCaption(g, label, g.PlayerName);
         }
-        // The window takes these counts for the file's: a procedure that changes nothing ends
-        // with them written, and the file goes.
+        // The window takes these counts as the file's: a procedure ends, they are written, and
+        // the file goes.
         window.runner().start([](Game&) {});
         QFile::remove(settingsFolder.filePath(SettingsFileName));
         shown.clear();
         boxesShown.clear();
-        answers.clear();
-        boxReplies.clear();
     }
-
-    void ExpectDialogs(const std::vector<Dialog>& expected) {
-        ASSERT_EQ(shown.size(), expected.size());
-        for (std::size_t i = 0; i < expected.size(); ++i) {
-            EXPECT_EQ(shown[i].Title, expected[i].Title);
-            EXPECT_EQ(shown[i].Text, expected[i].Text);
-            EXPECT_EQ(shown[i].Button1, expected[i].Button1);
-            EXPECT_EQ(shown[i].Button2, expected[i].Button2);
-            EXPECT_EQ(shown[i].Button3, "");
-            EXPECT_EQ(shown[i].IconIndex, expected[i].Icon);
-        }
+    std::vector<std::string> SeenAll() const {
+        std::vector<std::string> seen;
+        for (const MessageRequest& request : shown) seen.push_back(Seen(request));
+        return seen;
     }
 };
 
 TEST_F(MenuCommandsTest, EachCommandAsksShowsAndWritesAsItShould) {
-    const QByteArray unchanged = "";  // no file written
+    const std::string to = "You will now play to a Target score of ";
+    const std::string saved = "This will be saved for each game until you change.|Right||3";
+    const std::string erase =
+        "Really Erase?|Ann This will erase all statistice of games won and lost. Erase them?|Yes "
+        "|No|2";
     const struct {
         const char* command;
         bool inGame;
-        std::vector<int> answers;
-        std::vector<Dialog> dialogs;
-        QByteArray file;
-        std::string caption;  // of the main window afterwards; empty: as it was
+        int answer;
+        std::string seen;
+        QByteArray file;      // empty: none written
+        std::string caption;  // of the main window afterwards; empty: unchanged
     } rows[] = {
-        {"Mnu500",
-         false,
-         {},
-         {{"Target of 500",
-           "You will now play to a Target score of 500 only. This will be saved for each game "
-           "until you change.",
-           "Right", "", 3}},
-         "3,2,75,\"Ann\",500\r\n",
+        {"Mnu500", false, 0, "Target of 500|" + to + "500 only. " + saved, "3,2,75,\"Ann\",500\r\n",
          "Corvane - Target 500"},
-        {"Mnu1000",
-         true,
-         {},
-         {{"Target of 1000",
-           "You will now play to a Target score of 1000 only.This will be saved for each game "
-           "until you change.",
-           "Right", "", 3}},
-         "3,2,75,\"Ann\",1000\r\n",
-         "Corvane - Target 1000"},
-        {"Mnu2000",
-         false,
-         {},
-         {{"Target of 2000",
-           "You will now play to a Target score of 2000 only.This will be saved for each game "
-           "until you change.",
-           "Right", "", 3}},
-         "3,2,75,\"Ann\",2000\r\n",
-         "Corvane - Target 2000"},
-        {"MnuSlow",
-         false,
-         {},
-         {{"Slow Cards", "The cards will now play slowly.", "Right", "", 3}},
-         "3,2,200,\"Ann\",1000\r\n",
-         ""},
-        {"MnuMedium",
-         false,
-         {},
-         {{"Medium Speed Cards", "The cards will now play at a medium rate.", "Right", "", 3}},
-         "3,2,75,\"Ann\",1000\r\n",
-         ""},
-        {"MnuFast",
-         true,
-         {},
-         {{"Fast Cards", "The cards will now play at a fast Speed.", "Right", "", 3}},
-         "3,2,15,\"Ann\",1000\r\n",
-         ""},
-        {"MnuStats",
-         false,
-         {},
-         {{"Current Statistics",
-           "Ann you have played a total of 5 games, and won 3 against Tarvish winning 2 games",
-           "Right", "", 3}},
-         "3,2,75,\"Ann\",1000\r\n",
-         ""},
-        {"MnuDelete",
-         false,
-         {0},
-         {{"Really Erase?", "Ann This will erase all statistice of games won and lost. Erase them?",
-           "Yes ", "No", 2}},
-         "0,0,75,\"Ann\",1000\r\n",
-         ""},
-        {"MnuDelete",
-         false,
-         {1},
-         {{"Really Erase?", "Ann This will erase all statistice of games won and lost. Erase them?",
-           "Yes ", "No", 2}},
-         unchanged,
-         ""},
-        {"MnuNew",
-         true,
-         {0},
-         {{"Leave this game?", "You are in the middle of a game. Really start a new one?",
-           "No Continue", "Yes New Game", 2}},
-         unchanged,
-         ""},
-        {"MnuExit",
-         true,
-         {0},
-         {{"Really Exit?",
-           "Ann You are in the middle of a game. Do you really wish to Exit the game with no "
-           "Save?",
-           "No Continue", "Yes Exit", 2}},
-         unchanged,
-         ""},
+        {"Mnu1000", true, 0, "Target of 1000|" + to + "1000 only." + saved,
+         "3,2,75,\"Ann\",1000\r\n", "Corvane - Target 1000"},
+        {"Mnu2000", false, 0, "Target of 2000|" + to + "2000 only." + saved,
+         "3,2,75,\"Ann\",2000\r\n", "Corvane - Target 2000"},
+        {"MnuSlow", false, 0, "Slow Cards|The cards will now play slowly.|Right||3",
+         "3,2,200,\"Ann\",1000\r\n", ""},
+        {"MnuMedium", false, 0,
+         "Medium Speed Cards|The cards will now play at a medium rate.|Right||3",
+         "3,2,75,\"Ann\",1000\r\n", ""},
+        {"MnuFast", true, 0, "Fast Cards|The cards will now play at a fast Speed.|Right||3",
+         "3,2,15,\"Ann\",1000\r\n", ""},
+        {"MnuStats", false, 0,
+         "Current Statistics|Ann you have played a total of 5 games, and won 3 against Tarvish "
+         "winning 2 games|Right||3",
+         "3,2,75,\"Ann\",1000\r\n", ""},
+        {"MnuDelete", false, 0, erase, "0,0,75,\"Ann\",1000\r\n", ""},
+        {"MnuDelete", false, 1, erase, "", ""},
+        {"MnuNew", true, 0,
+         "Leave this game?|You are in the middle of a game. Really start a new one?|No "
+         "Continue|Yes New Game|2",
+         "", ""},
+        {"MnuExit", true, 0,
+         "Really Exit?|Ann You are in the middle of a game. Do you really wish to Exit the game "
+         "with no Save?|No Continue|Yes Exit|2",
+         "", ""},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(std::string(row.command) + (row.inGame ? " in a game" : ""));
         Reset();
         g.GameInProgress = row.inGame;
-        answers.assign(row.answers.begin(), row.answers.end());
-        const QString caption = window.windowTitle();
+        answer = row.answer;
+        const std::string caption = window.windowTitle().toStdString();
         Trigger(row.command);
-        ExpectDialogs(row.dialogs);
+        EXPECT_EQ(SeenAll(), std::vector{row.seen});
         EXPECT_EQ(SettingsBytes(), row.file);
-        EXPECT_EQ(window.windowTitle().toStdString(),
-                  row.caption.empty() ? caption.toStdString() : row.caption);
+        EXPECT_EQ(window.windowTitle().toStdString(), row.caption.empty() ? caption : row.caption);
         EXPECT_EQ(g.GameInProgress, row.inGame) << "the game goes on";
         EXPECT_TRUE(window.isVisible());
-        EXPECT_TRUE(boxesShown.empty());
     }
 }
 
@@ -182,97 +115,88 @@ TEST_F(MenuCommandsTest, EnterYourNameAsksThenTakesTheNameEntered) {
     const struct {
         const char* name;
         std::vector<BoxReply> replies;
+        std::vector<std::string> boxes;
         std::string playerName;
         QByteArray file;
     } rows[] = {
-        {"declined", {{false, {}}}, "Ann", ""},
+        {"declined", {{false, {}}}, {question}, "Ann", ""},
         {"a new name",
          {{true, {}}, {true, "Zo\u00eb \"Ace\""}},
+         {question, input},
          "Zo\u00eb Ace",
          "3,2,75,\"Zo\xeb Ace\",1000\r\n"},
-        {"the input box cancelled", {{true, {}}, {false, "typed"}}, "", "3,2,75,\"\",1000\r\n"},
+        {"the input box cancelled",
+         {{true, {}}, {false, "typed"}},
+         {question, input},
+         "",
+         "3,2,75,\"\",1000\r\n"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         Reset();
         boxReplies.assign(row.replies.begin(), row.replies.end());
         Trigger("MnuName");
-        const std::vector<std::string> boxes =
-            row.replies.size() == 1 ? std::vector{question} : std::vector{question, input};
-        EXPECT_EQ(boxesShown, boxes);
+        EXPECT_EQ(boxesShown, row.boxes);
         EXPECT_EQ(g.PlayerName, row.playerName);
         EXPECT_EQ(SettingsBytes(), row.file);
         for (const Control label : {Control::LblPlayer, Lblpname(0), Lblpname(1)}) {
             EXPECT_EQ(window.scene().control(label)->caption().toStdString(), row.playerName);
         }
-        EXPECT_TRUE(shown.empty());
     }
 }
 
-TEST_F(MenuCommandsTest, CloseBoxAsksAndASystemCloseDoesNot) {
+TEST_F(MenuCommandsTest, TheCloseBoxAsksAndTheSystemsCloseDoesNot) {
+    enum How { CloseBox, SystemClose, ExitCommand };
+    const std::string reallyExit = "Really Exit?| Do you really wish to exit?|Yes Exit|Carry On|2";
+    const std::string inGame =
+        "Really Exit?|Ann You are in the middle of a game. Do you really wish to Exit the game "
+        "with no Save?|No Continue|Yes Exit|2";
     const struct {
         const char* name;
-        bool closeBox;
+        How how;
         bool inGame;
-        std::vector<int> answers;
-        std::vector<std::string> titles;
+        std::deque<int> answers;
+        std::vector<std::string> seen;
         bool closes;
     } rows[] = {
-        {"Carry On", true, false, {1}, {"Really Exit?"}, false},
-        {"Yes Exit", true, false, {0}, {"Really Exit?"}, true},
-        {"Yes Exit, then No Continue", true, true, {0, 0}, {"Really Exit?", "Really Exit?"}, false},
-        {"Yes Exit twice", true, true, {0, 1}, {"Really Exit?", "Really Exit?"}, true},
-        {"the system closes", false, true, {}, {}, true},
+        {"Carry On", CloseBox, false, {1}, {reallyExit}, false},
+        {"Yes Exit", CloseBox, false, {0}, {reallyExit}, true},
+        {"Yes Exit, No Continue", CloseBox, true, {0, 0}, {reallyExit, inGame}, false},
+        {"Yes Exit twice", CloseBox, true, {0, 1}, {reallyExit, inGame}, true},
+        {"the system closes", SystemClose, true, {}, {}, true},
+        {"Exit outside a game", ExitCommand, false, {}, {}, true},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         window.show();
         Reset();
+        window.helpPages().showPage(1);
         g.GameInProgress = row.inGame;
-        answers.assign(row.answers.begin(), row.answers.end());
-        if (row.closeBox) {
-            qt_test::CloseBox(window);
-        } else {
-            window.close();
-        }
-        EXPECT_EQ(Titles(), row.titles);
-        if (row.closeBox) {
-            EXPECT_EQ(shown[0].Text, " Do you really wish to exit?") << "no name in front";
-        }
+        answers = row.answers;
+        if (row.how == CloseBox) qt_test::CloseBox(window);
+        if (row.how == SystemClose) window.close();
+        if (row.how == ExitCommand) Trigger("MnuExit");
+        EXPECT_EQ(SeenAll(), row.seen);
         EXPECT_EQ(window.isVisible(), !row.closes);
+        EXPECT_EQ(window.helpPages().page(1)->isVisible(), !row.closes) << "every window closes";
         EXPECT_EQ(SettingsBytes(), row.closes ? "3,2,75,\"Ann\",1000\r\n" : "");
     }
 }
 
-TEST_F(MenuCommandsTest, ExitOutsideAGameWritesAndClosesEveryWindowWithoutAQuestion) {
-    Reset();
-    Trigger("MnuMainHelp");
-    Trigger("MnuAbout");
-    Trigger("MnuExit");
-    EXPECT_TRUE(shown.empty());
-    EXPECT_EQ(SettingsBytes(), "3,2,75,\"Ann\",1000\r\n");
-    EXPECT_FALSE(window.isVisible());
-    EXPECT_FALSE(window.helpPages().page(1)->isVisible());
-    EXPECT_FALSE(window.aboutBox().isVisible());
-}
-
 TEST_F(MenuCommandsTest, TheEndOfAGameWritesTheFileAndAnAbandonedOneDoesNot) {
     const struct {
-        const char* name;
         GameRunner::Procedure game;
         QByteArray file;
     } rows[] = {
-        {"won", [](Game& game) { game.Stats[1] += 1; }, "4,2,75,\"Ann\",1000\r\n"},
-        {"lost with a raised target",
-         [](Game& game) {
+        {[](Game& game) { game.Stats[1] += 1; }, "4,2,75,\"Ann\",1000\r\n"},
+        {[](Game& game) {
              game.TargetScore = 1250;
              game.Stats[2] += 1;
          },
          "3,3,75,\"Ann\",1250\r\n"},
-        {"abandoned", WaitingHand, ""},
+        {WaitingHand, ""},
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
         Reset();
         QObject context;
         QTimer::singleShot(30, &context, [this] { window.runner().stop(); });
@@ -295,62 +219,31 @@ TEST_F(MenuCommandsTest, AFailedWriteIsToldOnceAndTheGameGoesOn) {
     EXPECT_EQ(unsaved.game().Speed, SpeedFast);
 }
 
-TEST_F(MenuCommandsTest, HelpAboutAndTheMeldReminderOpenOnceEach) {
-    EXPECT_FALSE(IsVisible(g, Control::FramMeldHelp));
+TEST_F(MenuCommandsTest, ShortcutsOpenTheirWindowsOnceAndModeless) {
+    const std::vector<std::pair<QKeySequence, const char*>> shortcuts{
+        {Qt::Key_F1, "MnuMainHelp"},
+        {Qt::Key_F2, "MnuNew"},
+        {Qt::Key_F3, "MnuMeldHelp"},
+        {Qt::CTRL | Qt::Key_X, "MnuExit"}};
+    for (const auto& [keys, control] : shortcuts) {
+        EXPECT_EQ(window.findChild<QAction*>(control)->shortcut(), keys) << control;
+    }
+    std::vector<std::string> bar;
+    for (const QAction* menu : window.menuBar()->actions())
+        bar.push_back(menu->text().toStdString());
+    EXPECT_EQ(bar, (std::vector<std::string>{"&Play", "&Help", "&Options", "&About"}));
+
     for (int twice = 0; twice < 2; ++twice) {
         for (const char* command : {"MnuMeldHelp", "MnuMainHelp", "MnuAbout"}) Trigger(command);
     }
-    EXPECT_TRUE(IsVisible(g, Control::FramMeldHelp));
     EXPECT_TRUE(window.scene().control(Control::FramMeldHelp)->isVisible());
     for (const char* name : {"FrmHelp", "frmAbout"}) {
         const QList<QWidget*> copies = window.findChildren<QWidget*>(name);
         ASSERT_EQ(copies.size(), 1) << name;
-        EXPECT_TRUE(copies[0]->isVisible()) << name;
-        EXPECT_FALSE(copies[0]->isModal()) << name;
+        EXPECT_TRUE(copies[0]->isVisible() && !copies[0]->isModal()) << name;
     }
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "the main window stays usable";
     EXPECT_TRUE(shown.empty());
     EXPECT_EQ(SettingsBytes(), "");
-}
-
-TEST_F(MenuCommandsTest, MenuTreeHasItsCaptionsAndShortcuts) {
-    const struct {
-        const char* control;
-        const char* caption;
-        const char* menu;
-        QKeySequence shortcut;
-    } rows[] = {
-        {"MnuNew", "New Game", "MnuPlay", Qt::Key_F2},
-        {"MnuExit", "Exit", "MnuPlay", Qt::CTRL | Qt::Key_X},
-        {"MnuMainHelp", "Main Help", "MnuHelp", Qt::Key_F1},
-        {"MnuMeldHelp", "Meld Help", "MnuHelp", Qt::Key_F3},
-        {"MnuChnageTarget", "Change Target Points", "MnuOptions", {}},
-        {"Mnu500", "Target 500", "MnuChnageTarget", {}},
-        {"Mnu1000", "Target 1000", "MnuChnageTarget", {}},
-        {"Mnu2000", "Target 2000", "MnuChnageTarget", {}},
-        {"MnuName", "Enter Your Name", "MnuOptions", {}},
-        {"MnuSlow", "Slow Speed", "MnuOptions", {}},
-        {"MnuMedium", "Medium Speed", "MnuOptions", {}},
-        {"MnuFast", "Fast Speed", "MnuOptions", {}},
-        {"MnuStats", "Show Statistics", "MnuOptions", {}},
-        {"MnuDelete", "Delete Statistics", "MnuOptions", {}},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.control);
-        const QMenu* menu = window.findChild<QMenu*>(row.menu);
-        ASSERT_NE(menu, nullptr);
-        std::vector<std::string> inMenu;
-        for (const QAction* item : menu->actions())
-            inMenu.push_back(item->objectName().toStdString());
-        EXPECT_NE(std::find(inMenu.begin(), inMenu.end(), row.control), inMenu.end());
-        const QAction* item = window.findChild<QAction*>(row.control);
-        EXPECT_EQ(item->text().toStdString(), row.caption);
-        EXPECT_EQ(item->shortcut(), row.shortcut);
-        EXPECT_FALSE(item->isCheckable());
-    }
-    std::vector<std::string> bar;
-    for (const QAction* top : window.menuBar()->actions()) bar.push_back(top->text().toStdString());
-    EXPECT_EQ(bar, (std::vector<std::string>{"&Play", "&Help", "&Options", "&About"}));
 }
 
 }  // namespace
