@@ -10,6 +10,7 @@
 #include "control_items.h"
 #include "display.h"
 #include "frm_main.h"
+#include "hand_flow.h"
 #include "help_pages.h"
 #include "main_window_fixture.h"
 #include "table_scene.h"
@@ -188,10 +189,15 @@ TEST_F(MenuCommandsTest, TheEndOfAGameWritesTheFileAndAnAbandonedOneDoesNot) {
         GameRunner::Procedure game;
         QByteArray file;
     } rows[] = {
-        {[](Game& game) { game.Stats[1] += 1; }, "4,2,75,\"Ann\",1000\r\n"},
         {[](Game& game) {
+             game.GameInProgress = true;
+             PlayerWinsGame(game);
+         },
+         "4,2,75,\"Ann\",1000\r\n"},
+        {[](Game& game) {
+             game.GameInProgress = true;
              game.TargetScore = 1250;
-             game.Stats[2] += 1;
+             TarvishWinsGame(game);
          },
          "3,3,75,\"Ann\",1250\r\n"},
         {WaitingHand, ""},
