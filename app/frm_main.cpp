@@ -2,16 +2,21 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
+#include <QGuiApplication>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
 
 #include <algorithm>
 
-#include "card_art.h"
+#include "about_box.h"
+#include "app_icon.h"
 #include "card_table.h"
+#include "display.h"
 #include "game_runner.h"
 #include "hand_flow.h"
+#include "help_pages.h"
 #include "status_panels.h"
 #include "table_scene.h"
 #include "table_view.h"
@@ -26,26 +31,36 @@ constexpr QSize kWindowFrameAllowance(16, 40);
 
 }  // namespace
 
-FrmMain::FrmMain(QWidget* parent)
+FrmMain::FrmMain(const QString& settingsDirectory, QWidget* parent)
     : QMainWindow(parent),
+      settingsDirectory_(settingsDirectory),
       scene_(new TableScene(this)),
       view_(new TableView(scene_, this)),
       panels_(std::make_unique<StatusPanels>(statusBar())),
       table_(new WindowTable(scene_, panels_.get(), this)),
-      runner_(new GameRunner(game_, this)) {
+      runner_(new GameRunner(game_, this)),
+      help_(new HelpPages(this)) {
     setObjectName(QStringLiteral("FrmMain"));
-    setWindowIcon(QIcon(CardArt::pixmap(SuitSymbolImage(Spades), QSize(64, 64))));
+    setWindowIcon(AppIcon());
     setCentralWidget(view_);
     buildMenus();
 
     connect(scene_, &TableScene::cardClicked, runner_, &GameRunner::clickCard);
     connect(scene_, &TableScene::controlClicked, runner_, &GameRunner::clickControl);
     connect(runner_, &GameRunner::idle, this, [this] {
-        if (closeWhenIdle_) close();
+        if (closeWhenIdle_) {
+            close();
+        } else if (game_.Stats != statsInFile_) {
+            // A game has ended: its result is kept at once, not only at the next menu command.
+            writeSettings();
+        }
     });
+    connect(qApp, &QGuiApplication::commitDataRequest, this, &FrmMain::closeForSystem);
 
     BuildCardTable(game_);
     game_.PlayerName = "Player";
+    ReadSettingsFile(game_, settingsDirectory_);
+    statsInFile_ = game_.Stats;
     game_.AttachTable(table_);
     StartUp(game_);
 
@@ -55,23 +70,6 @@ FrmMain::FrmMain(QWidget* parent)
 
 FrmMain::~FrmMain() {
     game_.AttachTable(nullptr);
-}
-
-void FrmMain::buildMenus() {
-    QMenu* mnuPlay = menuBar()->addMenu(QStringLiteral("&Play"));
-    mnuPlay->setObjectName(QStringLiteral("MnuPlay"));
-
-    mnuNew_ = new QAction(QStringLiteral("New Game"), this);
-    mnuNew_->setObjectName(QStringLiteral("MnuNew"));
-    mnuNew_->setShortcut(QKeySequence(Qt::Key_F2));
-    connect(mnuNew_, &QAction::triggered, this, &FrmMain::newGame);
-    mnuPlay->addAction(mnuNew_);
-
-    mnuExit_ = new QAction(QStringLiteral("Exit"), this);
-    mnuExit_->setObjectName(QStringLiteral("MnuExit"));
-    mnuExit_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
-    connect(mnuExit_, &QAction::triggered, this, &FrmMain::exitGame);
-    mnuPlay->addAction(mnuExit_);
 }
 
 // The table at its design size, or smaller when the screen cannot hold that with the menu bar,
@@ -88,16 +86,88 @@ void FrmMain::fitToScreen() {
     resize(qRound(design.width() * scale), qRound(design.height() * scale) + chrome);
 }
 
+FrmAbout& FrmMain::aboutBox() {
+    if (about_ == nullptr) about_ = new FrmAbout(this);
+    return *about_;
+}
+
+bool FrmMain::writeSettings(OnFailure onFailure) {
+    if (WriteSettingsFile(game_, settingsDirectory_)) {
+        statsInFile_ = game_.Stats;
+        failedWriteTold_ = false;
+        return true;
+    }
+    // One notice while the writes keep failing; the game goes on regardless.
+    if (onFailure == OnFailure::Tell && !failedWriteTold_) {
+        failedWriteTold_ = true;
+        const QString file = QDir::toNativeSeparators(
+            QDir(settingsDirectory_).filePath(QLatin1String(SettingsFileName)));
+        ShowPlainMessage(
+            game_, "The settings and statistics could not be saved in " + file.toStdString() + ".");
+    }
+    return false;
+}
+
 void FrmMain::newGame() {
+    if (game_.GameInProgress) {
+        ShowMessage(game_, "You are in the middle of a game. Really start a new one?",
+                    "No Continue", "Yes New Game", "", 2, "Leave this game?");
+        if (game_.DialogChoice == 0) return;
+    }
     runner_->start(NewGame);
 }
 
+bool FrmMain::confirmExit() {
+    if (game_.GameInProgress) {
+        ShowMessage(game_,
+                    game_.PlayerName +
+                        " You are in the middle of a game. Do you really wish to Exit the game "
+                        "with no Save?",
+                    "No Continue", "Yes Exit", "", 2, "Really Exit?");
+        if (game_.DialogChoice == 0) return false;
+    }
+    writeSettings();
+    return true;
+}
+
 void FrmMain::exitGame() {
+    if (!confirmExit()) return;
+    exiting_ = true;
     close();
 }
 
+void FrmMain::closeForSystem() {
+    if (exiting_) return;
+    writeSettings(OnFailure::KeepQuiet);
+}
+
+void FrmMain::showEvent(QShowEvent* event) {
+    // A window shown again is open again, whatever closed it before.
+    exiting_ = false;
+    closeWhenIdle_ = false;
+    QMainWindow::showEvent(event);
+}
+
 void FrmMain::closeEvent(QCloseEvent* event) {
-    if (runner_->running()) {
+    // The person's close box arrives from the window system; any other close request that the
+    // program did not make itself comes from the system ending the session.
+    const bool systemCloses = !exiting_ && !event->spontaneous();
+    if (systemCloses) {
+        closeForSystem();
+        exiting_ = true;
+        runner_->stop();
+    } else if (!exiting_) {
+        ShowMessage(game_, " Do you really wish to exit?", "Yes Exit", "Carry On", "", 2,
+                    "Really Exit?");
+        if (game_.DialogChoice != 0 || !confirmExit()) {
+            event->ignore();
+            return;
+        }
+        exiting_ = true;
+    }
+    help_->closeAll();
+    if (about_ != nullptr) about_->close();
+    if (runner_->running() && !systemCloses) {
         // The hand unwinds first; the window closes once nothing of it is left running.
         closeWhenIdle_ = true;
         runner_->stop();

@@ -1,27 +1,32 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QString>
 
 #include <memory>
 
 #include "game_state.h"
-
-class QAction;
+#include "settings_file.h"
 
 namespace corvane {
 
+class FrmAbout;
 class GameRunner;
+class HelpPages;
 class StatusPanels;
 class TableScene;
 class TableView;
 class WindowTable;
 
 // The main window: the table, the menu bar and the status bar around the one game of the run.
+// The preferences and statistics come from the settings file in `settingsDirectory` at start-up
+// and go back to it from the menu commands, at the end of every game and when the window closes.
 class FrmMain : public QMainWindow {
     Q_OBJECT
 
 public:
-    explicit FrmMain(QWidget* parent = nullptr);
+    explicit FrmMain(const QString& settingsDirectory = SettingsDirectory(),
+                     QWidget* parent = nullptr);
     ~FrmMain() override;
 
     Game& game() { return game_; }
@@ -30,27 +35,54 @@ public:
     TableScene& scene() { return *scene_; }
     TableView& view() { return *view_; }
     StatusPanels& statusPanels() { return *panels_; }
+    HelpPages& helpPages() { return *help_; }
+    FrmAbout& aboutBox();
+    const QString& settingsDirectory() const { return settingsDirectory_; }
 
-    // MnuNew: a new game, abandoning the hand in progress.
+    // MnuNew: a new game; in the middle of a game only when the person agrees to leave it.
     void newGame();
-    // MnuExit: gives up the hand in progress and closes the window.
+    // MnuExit: in the middle of a game only when the person agrees; writes the settings file
+    // and closes every window of the program.
     void exitGame();
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    enum class OnFailure { Tell, KeepQuiet };
+
     void buildMenus();
     void fitToScreen();
+    // Asks about a game in progress and writes the settings file; false when the person stays.
+    bool confirmExit();
+    // The system ends the session: the statistics are kept, and nobody is asked anything.
+    void closeForSystem();
+    bool writeSettings(OnFailure onFailure = OnFailure::Tell);
+    void showPlayerName();
+
+    // The commands of the Options and Help menus.
+    void chooseTarget(int target, const char* title, const char* text);
+    void chooseSpeed(int speed, const char* title, const char* text);
+    void enterName();
+    void showStatistics();
+    void deleteStatistics();
+    void showMeldHelp();
+    void showAbout();
 
     Game game_;
+    QString settingsDirectory_;
     TableScene* scene_;
     TableView* view_;
     std::unique_ptr<StatusPanels> panels_;
     WindowTable* table_;
     GameRunner* runner_;
-    QAction* mnuNew_ = nullptr;
-    QAction* mnuExit_ = nullptr;
+    HelpPages* help_;
+    FrmAbout* about_ = nullptr;
+    // The counts of games won as the settings file last received them.
+    PerPlayer<int> statsInFile_{};
+    bool failedWriteTold_ = false;
+    bool exiting_ = false;
     bool closeWhenIdle_ = false;
 };
 

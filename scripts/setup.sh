@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs what the game, its tests and its benchmarks need on Debian 12, when it is missing.
+# DejaVu Serif sets the help pages; the desktop tools check the desktop entry and metainfo.
 set -euo pipefail
 
 packages=(
@@ -7,6 +8,7 @@ packages=(
     qt6-base-dev qt6-multimedia-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-dejavu-core
+    desktop-file-utils appstream
 )
 
 missing=()

@@ -14,6 +14,13 @@ namespace {
 constexpr std::array AllSounds{Sound::CardDeal, Sound::CardDown, Sound::Riffle, Sound::Knock,
                                Sound::Ringout};
 
+// A file of the program's resources (":/sounds/knock.wav") or of the file system.
+QUrl SourceOf(const QFileInfo& file) {
+    const QString path = file.filePath();
+    if (path.startsWith(u':')) return QUrl(QStringLiteral("qrc") + path);
+    return QUrl::fromLocalFile(file.absoluteFilePath());
+}
+
 }  // namespace
 
 SoundPlayer::SoundPlayer(const QString& directory, QObject* parent)
@@ -24,7 +31,7 @@ SoundPlayer::SoundPlayer(const QString& directory, QObject* parent)
         const QFileInfo file(path(sound));
         if (!file.isFile()) continue;
         auto* effect = new QSoundEffect(this);
-        effect->setSource(QUrl::fromLocalFile(file.absoluteFilePath()));
+        effect->setSource(SourceOf(file));
         effects_[static_cast<int>(sound)] = effect;
     }
 }

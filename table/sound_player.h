@@ -11,12 +11,16 @@ class QSoundEffect;
 
 namespace corvane {
 
-// Plays the game's WAV files from the program's directory, asynchronously. A missing file or a
-// machine without audio is skipped silently and never delays the game.
+// Plays the game's WAV files from a directory, asynchronously: the sounds built into the program
+// (BuiltInSounds) or any folder. A missing file or a machine without audio is skipped silently and
+// never delays the game.
 class SoundPlayer : public QObject {
     Q_OBJECT
 
 public:
+    // The resource folder that the build fills with the game's synthesised sounds.
+    static inline const QString BuiltInSounds = QStringLiteral(":/sounds");
+
     explicit SoundPlayer(const QString& directory, QObject* parent = nullptr);
 
     // Starts the sound and returns at once; a sound already playing starts again.

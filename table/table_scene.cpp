@@ -80,30 +80,36 @@ void TableScene::bringToFront(QGraphicsItem* item) {
     item->setZValue(++front_);
 }
 
+std::vector<ButtonItem*> TableScene::buttonsForAccessKey(const QKeyEvent& event) const {
+    std::vector<ButtonItem*> sharing;
+    const int key = event.key();
+    if (!(event.modifiers() & Qt::AltModifier) || key < Qt::Key_A || key > Qt::Key_Z)
+        return sharing;
+    const QChar letter(QLatin1Char(static_cast<char>('A' + (key - Qt::Key_A))));
+    for (ControlItem* item : controls_) {
+        auto* button = dynamic_cast<ButtonItem*>(item);
+        if (button != nullptr && button->isVisible() && button->accessLetter() == letter &&
+            button->onClick) {
+            sharing.push_back(button);
+        }
+    }
+    return sharing;
+}
+
 void TableScene::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
-    if ((event->modifiers() & Qt::AltModifier) && key >= Qt::Key_A && key <= Qt::Key_Z) {
-        const QChar letter(QLatin1Char(static_cast<char>('A' + (key - Qt::Key_A))));
-        std::vector<ButtonItem*> sharing;
-        for (ControlItem* item : controls_) {
-            auto* button = dynamic_cast<ButtonItem*>(item);
-            if (button != nullptr && button->isVisible() && button->accessLetter() == letter &&
-                button->onClick) {
-                sharing.push_back(button);
-            }
-        }
-        if (sharing.size() == 1) {
-            sharing.front()->onClick();
-            event->accept();
-            return;
-        }
-        if (sharing.size() > 1) {
-            const auto reached = std::find(sharing.begin(), sharing.end(), accessFocus());
-            const bool wrap = reached == sharing.end() || std::next(reached) == sharing.end();
-            setAccessFocus(wrap ? sharing.front() : *std::next(reached));
-            event->accept();
-            return;
-        }
+    const std::vector<ButtonItem*> sharing = buttonsForAccessKey(*event);
+    if (sharing.size() == 1) {
+        sharing.front()->onClick();
+        event->accept();
+        return;
+    }
+    if (sharing.size() > 1) {
+        const auto reached = std::find(sharing.begin(), sharing.end(), accessFocus());
+        const bool wrap = reached == sharing.end() || std::next(reached) == sharing.end();
+        setAccessFocus(wrap ? sharing.front() : *std::next(reached));
+        event->accept();
+        return;
     }
     const bool press = key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
     ButtonItem* reached = accessFocus();

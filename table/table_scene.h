@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QGraphicsScene>
+#include <QKeyEvent>
 #include <QString>
 
 #include <array>
@@ -31,6 +32,9 @@ public:
 
     // Puts a card or a control in front of every other card and control.
     void bringToFront(QGraphicsItem* item);
+
+    // The shown buttons whose access letter is `key` with Alt; empty for any other key.
+    std::vector<ButtonItem*> buttonsForAccessKey(const QKeyEvent& event) const;
 
 signals:
     void cardClicked(int card);

@@ -13,7 +13,8 @@
 
 namespace corvane {
 
-TableView::TableView(TableScene* scene, QWidget* parent) : QGraphicsView(scene, parent) {
+TableView::TableView(TableScene* scene, QWidget* parent)
+    : QGraphicsView(scene, parent), table_(scene) {
     setFrameShape(QFrame::NoFrame);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -35,6 +36,15 @@ QSize TableView::sizeHint() const {
 
 qreal TableView::scale() const {
     return transform().m11();
+}
+
+bool TableView::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride &&
+        !table_->buttonsForAccessKey(*static_cast<QKeyEvent*>(event)).empty()) {
+        event->accept();
+        return true;
+    }
+    return QGraphicsView::event(event);
 }
 
 void TableView::resizeEvent(QResizeEvent* event) {

@@ -21,11 +21,15 @@ public:
     qreal scale() const;
 
 protected:
+    // A shown button's access letter goes to the button before the menu bar's letters.
+    bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void drawBackground(QPainter* painter, const QRectF& rect) override;
 
 private:
     void fitTable();
+
+    TableScene* table_;
 };
 
 }  // namespace corvane

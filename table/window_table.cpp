@@ -1,6 +1,5 @@
 #include "window_table.h"
 
-#include <QCoreApplication>
 #include <QEventLoop>
 #include <QMessageBox>
 #include <QTimer>
@@ -46,7 +45,7 @@ WindowTable::WindowTable(TableScene* scene, StatusPanels* panels, QWidget* windo
       panels_(panels),
       window_(window),
       glide_(new CardGlide(window, this)),
-      sounds_(new SoundPlayer(QCoreApplication::applicationDirPath(), this)),
+      sounds_(new SoundPlayer(SoundPlayer::BuiltInSounds, this)),
       dialog_(new MessageDialog(sounds_, window)) {
     clock_.start();
 }

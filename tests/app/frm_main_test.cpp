@@ -11,7 +11,6 @@
 #include <vector>
 
 #include "../engine/engine_test_support.h"
-#include "../table/qt_test_support.h"
 #include "card_item.h"
 #include "control_items.h"
 #include "declarations.h"
@@ -19,6 +18,7 @@
 #include "game_runner.h"
 #include "hand_flow.h"
 #include "headless_table.h"
+#include "main_window_fixture.h"
 #include "status_panels.h"
 #include "table_geometry.h"
 #include "table_scene.h"
@@ -30,19 +30,6 @@ namespace {
 
 using namespace qt_test;
 
-// Seeds a game and fixes who dealt last, so that the same deal can be played again elsewhere.
-void Prepare(Game& g, std::uint64_t seed, int dealtLast) {
-    g.Random = RandomSource(seed);
-    g.Dealer = dealtLast;
-    g.Speed = g.PauseTime = SpeedFast;
-}
-
-// A hand that waits for the person, as the trick cycle does.
-void WaitingHand(Game& g) {
-    g.GameInProgress = g.WaitingForPlayer = true;
-    WaitForPlayer(g);
-}
-
 // A hand in a pause as long as a knock's, and more.
 void PausingHand(Game& g) {
     g.GameInProgress = true;
@@ -50,19 +37,12 @@ void PausingHand(Game& g) {
     Pause(g);
 }
 
-// The main window on the screen with a fast game. Its messages are recorded and answered with
-// button `answer`; a game still running after 20 seconds fails the test instead of hanging it.
-class MainWindowTest : public testing::Test {
+// The main window with the table helpers: what a test does at the next wait for the person,
+// where the cards are and how to click them.
+class MainWindowTest : public MainWindowFixture {
 protected:
     void SetUp() override {
-        window.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-        g.Speed = SpeedFast;
-        QObject::connect(&window.table(), &WindowTable::messageShown, &window,
-                         [this](const MessageRequest& request) {
-                             titles.push_back(request.Title);
-                             AnswerDialog(answer);
-                         });
+        MainWindowFixture::SetUp();
         // Queued, so that what a test does at a wait runs inside the wait's own loop.
         QObject::connect(
             &window.table(), &WindowTable::waitStarted, &window,
@@ -72,19 +52,15 @@ protected:
                 act();
             },
             Qt::QueuedConnection);
-        QTimer::singleShot(20000, &window, [this] {
-            ADD_FAILURE() << "the game was still running after 20 seconds";
-            window.runner().stop();
-        });
     }
 
     // Deals a seeded game in which the person leads, or Tarvish does (and plays the first card),
     // runs `act` at the first wait for the person, and gives the game up when `act` returns.
     void AtFirstWait(bool personLeads, const std::function<void()>& act) {
         Prepare(g, 1234, personLeads ? PlayerPerson : PlayerTarvish);
-        titles.clear();
+        shown.clear();
         atWait = [this, act] {
-            titles.clear();
+            shown.clear();
             act();
             window.runner().stop();
         };
@@ -158,10 +134,6 @@ protected:
         return places;
     }
 
-    FrmMain window;
-    Game& g = window.game();
-    std::vector<std::string> titles;
-    int answer = 0;
     std::function<void()> atWait;  // once, at the next wait for the person
 };
 
@@ -238,7 +210,7 @@ TEST_F(MainWindowTest, ACardClickActsOnlyWhileTheGameWaits) {
                 Click(card, row.button);
             }
             QTest::qWait(30);
-            EXPECT_EQ(titles, row.notices);
+            EXPECT_EQ(Titles(), row.notices);
             EXPECT_EQ(g.TrickCard[1], row.duringAPlay ? played : -1);
         });
     }
@@ -260,7 +232,7 @@ TEST_F(MainWindowTest, OnlyTheFirstCardClickedIsPlayed) {
             EXPECT_EQ(g.TrickCard[1], card);
             EXPECT_EQ(g.CardTable[next].Location, LocPlayerHand);
             EXPECT_EQ(CardsAt(LocPlayerHand).size(), 7u);
-            EXPECT_TRUE(titles.empty());
+            EXPECT_TRUE(shown.empty());
         });
     }
 }
@@ -289,7 +261,7 @@ TEST_F(MainWindowTest, TheControlsOfTheTableActWhileTheGameWaits) {
              SetVisible(game, Control::LblKnock, true);
          },
          [this] {
-             EXPECT_EQ(titles, std::vector<std::string>{"You win game"});
+             EXPECT_EQ(Titles(), std::vector<std::string>{"You win game"});
              EXPECT_FALSE(g.GameInProgress);
          }},
     };
@@ -331,7 +303,7 @@ TEST_F(MainWindowTest, ThePanelButtonsAnswerTheMouseAndTheirAccessLetters) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        titles.clear();
+        shown.clear();
         testing_support::Hold(g, testing_support::Cards(row.holding), {});
         g.TrumpSuit = Hearts;
         SetCaption(g, Control::LblInfo, "");
@@ -362,7 +334,7 @@ TEST_F(MainWindowTest, ThePanelButtonsAnswerTheMouseAndTheirAccessLetters) {
         window.runner().start(DeclaringTurn);
         const TableScene& scene = window.scene();
         EXPECT_EQ(scene.control(Control::LblInfo)->caption().toStdString(), row.info);
-        EXPECT_EQ(titles, *row.refusal ? std::vector<std::string>{row.refusal}
+        EXPECT_EQ(Titles(), *row.refusal ? std::vector<std::string>{row.refusal}
                                        : std::vector<std::string>{});
         EXPECT_EQ(scene.control(Control::FramDeclare)->isVisible(), *row.refusal != '\0')
             << "a refusal leaves the turn open";
@@ -436,6 +408,7 @@ TEST_F(MainWindowTest, NewGameLetsTheRunningProcedureReturnThenDealsOnce) {
     } rows[] = {{"during a wait for the person", WaitingHand, PlayerTarvish},
                 {"during a long pause", PausingHand, PlayerTarvish},
                 {"during the deal", NewGame, PlayerPerson}};
+    answer = 1;  // "Yes New Game"
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         g.Dealer = PlayerTarvish;
@@ -473,9 +446,11 @@ TEST_F(MainWindowTest, LeavingDuringAHandLetsItUnwindThenCloses) {
         SCOPED_TRACE(closeBox ? "the close box" : "the Exit command");
         window.show();
         g.Dealer = PlayerTarvish;
+        // The close box asks first; both then ask about the game in progress.
+        answers = closeBox ? std::deque<int>{0, 1} : std::deque<int>{1};
         bool closedWhileRunning = true;
         QTimer::singleShot(30, &window, [&] {
-            if (closeBox) window.close();
+            if (closeBox) CloseBox(window);
             if (!closeBox) window.findChild<QAction*>("MnuExit")->trigger();
             closedWhileRunning = !window.isVisible();
         });

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDialog>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -38,6 +40,13 @@ inline void AnswerDialog(int button, const std::function<void()>& whileShown = {
         Mouse(QTest::MouseClick, DialogButton(*dialog, button));
         QTimer::singleShot(5000, dialog, [dialog] { dialog->done(-1); });
     });
+}
+
+// A click on the window's close box, as the window system reports it: a close request that
+// reaches the widget as a spontaneous event, unlike the program's own close().
+inline void CloseBox(QWidget& window) {
+    QCloseEvent close;
+    QCoreApplication::sendEvent(window.windowHandle(), &close);
 }
 
 }  // namespace corvane::qt_test

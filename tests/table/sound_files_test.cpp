@@ -1,6 +1,5 @@
 #include "sound_player.h"
 
-#include <QCoreApplication>
 #include <QFile>
 
 #include <gtest/gtest.h>
@@ -17,9 +16,10 @@ std::uint32_t Little(const QByteArray& bytes, qsizetype at, int size) {
     return value;
 }
 
-// The build puts the sounds next to the program, where the game looks for them.
-TEST(SoundFiles, AreAudibleSixteenBitPcmWavesNextToTheProgram) {
-    const QString directory = QCoreApplication::applicationDirPath();
+// The build synthesises the sounds and builds them into the program, where the game looks for
+// them wherever it is installed.
+TEST(SoundFiles, AreAudibleSixteenBitPcmWavesBuiltIntoTheProgram) {
+    const QString directory = SoundPlayer::BuiltInSounds;
     const char* names[] = {"carddeal1.wav", "carddown.wav", "riffle.wav", "knock.wav",
                            "ringout.wav"};  // for the sounds in their order
     for (int index = 0; index < 5; ++index) {

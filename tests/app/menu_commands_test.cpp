@@ -1,0 +1,256 @@
+#include <QAction>
+#include <QMenuBar>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "about_box.h"
+#include "control_items.h"
+#include "display.h"
+#include "frm_main.h"
+#include "hand_flow.h"
+#include "help_pages.h"
+#include "main_window_fixture.h"
+#include "table_scene.h"
+
+namespace corvane {
+namespace {
+
+// What the person sees of one showing of the game's dialog: "title|text|button1|button2|icon",
+// with a third button's caption, were there one, just before the icon.
+std::string Seen(const MessageRequest& shown) {
+    return shown.Title + "|" + shown.Text + "|" + shown.Button1 + "|" + shown.Button2 + "|" +
+           shown.Button3 + std::to_string(shown.IconIndex);
+}
+
+class MenuCommandsTest : public MainWindowFixture {
+protected:
+    // Before each command: Ann has won three games to two at medium speed, target 1000, no
+    // game in progress, no settings file yet.
+    void Reset() {
+        g.Stats = {0, 3, 2};
+        g.Speed = SpeedMedium;
+        g.TargetScore = 1000;
+        g.PlayerName = "Ann";
+        g.GameInProgress = false;
+        for (const Control label : {Control::LblPlayer, Lblpname(0), Lblpname(1)}) {
+            SetCaption(g, label, g.PlayerName);
+        }
+        // The window takes these counts as the file's: a procedure ends, they are written, and
+        // the file goes.
+        window.runner().start([](Game&) {});
+        QFile::remove(settingsFolder.filePath(SettingsFileName));
+        shown.clear();
+        boxesShown.clear();
+    }
+    std::vector<std::string> SeenAll() const {
+        std::vector<std::string> seen;
+        for (const MessageRequest& request : shown) seen.push_back(Seen(request));
+        return seen;
+    }
+};
+
+TEST_F(MenuCommandsTest, EachCommandAsksShowsAndWritesAsItShould) {
+    const std::string to = "You will now play to a Target score of ";
+    const std::string saved = "This will be saved for each game until you change.|Right||3";
+    const std::string erase =
+        "Really Erase?|Ann This will erase all statistice of games won and lost. Erase them?|Yes "
+        "|No|2";
+    const struct {
+        const char* command;
+        bool inGame;
+        int answer;
+        std::string seen;
+        QByteArray file;      // empty: none written
+        std::string caption;  // of the main window afterwards; empty: unchanged
+    } rows[] = {
+        {"Mnu500", false, 0, "Target of 500|" + to + "500 only. " + saved, "3,2,75,\"Ann\",500\r\n",
+         "Corvane - Target 500"},
+        {"Mnu1000", true, 0, "Target of 1000|" + to + "1000 only." + saved,
+         "3,2,75,\"Ann\",1000\r\n", "Corvane - Target 1000"},
+        {"Mnu2000", false, 0, "Target of 2000|" + to + "2000 only." + saved,
+         "3,2,75,\"Ann\",2000\r\n", "Corvane - Target 2000"},
+        {"MnuSlow", false, 0, "Slow Cards|The cards will now play slowly.|Right||3",
+         "3,2,200,\"Ann\",1000\r\n", ""},
+        {"MnuMedium", false, 0,
+         "Medium Speed Cards|The cards will now play at a medium rate.|Right||3",
+         "3,2,75,\"Ann\",1000\r\n", ""},
+        {"MnuFast", true, 0, "Fast Cards|The cards will now play at a fast Speed.|Right||3",
+         "3,2,15,\"Ann\",1000\r\n", ""},
+        {"MnuStats", false, 0,
+         "Current Statistics|Ann you have played a total of 5 games, and won 3 against Tarvish "
+         "winning 2 games|Right||3",
+         "3,2,75,\"Ann\",1000\r\n", ""},
+        {"MnuDelete", false, 0, erase, "0,0,75,\"Ann\",1000\r\n", ""},
+        {"MnuDelete", false, 1, erase, "", ""},
+        {"MnuNew", true, 0,
+         "Leave this game?|You are in the middle of a game. Really start a new one?|No "
+         "Continue|Yes New Game|2",
+         "", ""},
+        {"MnuExit", true, 0,
+         "Really Exit?|Ann You are in the middle of a game. Do you really wish to Exit the game "
+         "with no Save?|No Continue|Yes Exit|2",
+         "", ""},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::string(row.command) + (row.inGame ? " in a game" : ""));
+        Reset();
+        g.GameInProgress = row.inGame;
+        answer = row.answer;
+        const std::string caption = window.windowTitle().toStdString();
+        Trigger(row.command);
+        EXPECT_EQ(SeenAll(), std::vector{row.seen});
+        EXPECT_EQ(SettingsBytes(), row.file);
+        EXPECT_EQ(window.windowTitle().toStdString(), row.caption.empty() ? caption : row.caption);
+        EXPECT_EQ(g.GameInProgress, row.inGame) << "the game goes on";
+        EXPECT_TRUE(window.isVisible());
+    }
+}
+
+TEST_F(MenuCommandsTest, EnterYourNameAsksThenTakesTheNameEntered) {
+    const std::string question =
+        "New Name: If you wish to enter or change the player's name click Yes";
+    const std::string input = "Player's Name: Please enter player's name.";
+    const struct {
+        const char* name;
+        std::vector<BoxReply> replies;
+        std::vector<std::string> boxes;
+        std::string playerName;
+        QByteArray file;
+    } rows[] = {
+        {"declined", {{false, {}}}, {question}, "Ann", ""},
+        {"a new name",
+         {{true, {}}, {true, "Zo\u00eb \"Ace\""}},
+         {question, input},
+         "Zo\u00eb Ace",
+         "3,2,75,\"Zo\xeb Ace\",1000\r\n"},
+        {"the input box cancelled",
+         {{true, {}}, {false, "typed"}},
+         {question, input},
+         "",
+         "3,2,75,\"\",1000\r\n"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        Reset();
+        boxReplies.assign(row.replies.begin(), row.replies.end());
+        Trigger("MnuName");
+        EXPECT_EQ(boxesShown, row.boxes);
+        EXPECT_EQ(g.PlayerName, row.playerName);
+        EXPECT_EQ(SettingsBytes(), row.file);
+        for (const Control label : {Control::LblPlayer, Lblpname(0), Lblpname(1)}) {
+            EXPECT_EQ(window.scene().control(label)->caption().toStdString(), row.playerName);
+        }
+    }
+}
+
+TEST_F(MenuCommandsTest, TheCloseBoxAsksAndTheSystemsCloseDoesNot) {
+    enum How { CloseBox, SystemClose, ExitCommand };
+    const std::string reallyExit = "Really Exit?| Do you really wish to exit?|Yes Exit|Carry On|2";
+    const std::string inGame =
+        "Really Exit?|Ann You are in the middle of a game. Do you really wish to Exit the game "
+        "with no Save?|No Continue|Yes Exit|2";
+    const struct {
+        const char* name;
+        How how;
+        bool inGame;
+        std::deque<int> answers;
+        std::vector<std::string> seen;
+        bool closes;
+    } rows[] = {
+        {"Carry On", CloseBox, false, {1}, {reallyExit}, false},
+        {"Yes Exit", CloseBox, false, {0}, {reallyExit}, true},
+        {"Yes Exit, No Continue", CloseBox, true, {0, 0}, {reallyExit, inGame}, false},
+        {"Yes Exit twice", CloseBox, true, {0, 1}, {reallyExit, inGame}, true},
+        {"the system closes", SystemClose, true, {}, {}, true},
+        {"Exit outside a game", ExitCommand, false, {}, {}, true},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        window.show();
+        Reset();
+        window.helpPages().showPage(1);
+        g.GameInProgress = row.inGame;
+        answers = row.answers;
+        if (row.how == CloseBox) qt_test::CloseBox(window);
+        if (row.how == SystemClose) window.close();
+        if (row.how == ExitCommand) Trigger("MnuExit");
+        EXPECT_EQ(SeenAll(), row.seen);
+        EXPECT_EQ(window.isVisible(), !row.closes);
+        EXPECT_EQ(window.helpPages().page(1)->isVisible(), !row.closes) << "every window closes";
+        EXPECT_EQ(SettingsBytes(), row.closes ? "3,2,75,\"Ann\",1000\r\n" : "");
+    }
+}
+
+TEST_F(MenuCommandsTest, TheEndOfAGameWritesTheFileAndAnAbandonedOneDoesNot) {
+    const struct {
+        GameRunner::Procedure game;
+        QByteArray file;
+    } rows[] = {
+        {[](Game& game) {
+             game.GameInProgress = true;
+             PlayerWinsGame(game);
+         },
+         "4,2,75,\"Ann\",1000\r\n"},
+        {[](Game& game) {
+             game.GameInProgress = true;
+             game.TargetScore = 1250;
+             TarvishWinsGame(game);
+         },
+         "3,3,75,\"Ann\",1250\r\n"},
+        {WaitingHand, ""},
+    };
+    for (const auto& row : rows) {
+        Reset();
+        QObject context;
+        QTimer::singleShot(30, &context, [this] { window.runner().stop(); });
+        window.runner().start(row.game);
+        EXPECT_EQ(SettingsBytes(), row.file);
+    }
+}
+
+TEST_F(MenuCommandsTest, AFailedWriteIsToldOnceAndTheGameGoesOn) {
+    FrmMain unsaved(QStringLiteral("/proc/corvane"));
+    QObject::connect(&unsaved.table(), &WindowTable::messageShown, &unsaved,
+                     [](const MessageRequest&) { qt_test::AnswerDialog(0); });
+    for (const char* command : {"Mnu500", "MnuFast", "MnuStats"}) {
+        unsaved.findChild<QAction*>(command)->trigger();
+    }
+    EXPECT_EQ(boxesShown,
+              std::vector<std::string>{"Corvane: The settings and statistics could not be saved in "
+                                       "/proc/corvane/Cv.dat."});
+    EXPECT_EQ(unsaved.game().TargetScore, 500);
+    EXPECT_EQ(unsaved.game().Speed, SpeedFast);
+}
+
+TEST_F(MenuCommandsTest, ShortcutsOpenTheirWindowsOnceAndModeless) {
+    const std::vector<std::pair<QKeySequence, const char*>> shortcuts{
+        {Qt::Key_F1, "MnuMainHelp"},
+        {Qt::Key_F2, "MnuNew"},
+        {Qt::Key_F3, "MnuMeldHelp"},
+        {Qt::CTRL | Qt::Key_X, "MnuExit"}};
+    for (const auto& [keys, control] : shortcuts) {
+        EXPECT_EQ(window.findChild<QAction*>(control)->shortcut(), keys) << control;
+    }
+    std::vector<std::string> bar;
+    for (const QAction* menu : window.menuBar()->actions())
+        bar.push_back(menu->text().toStdString());
+    EXPECT_EQ(bar, (std::vector<std::string>{"&Play", "&Help", "&Options", "&About"}));
+
+    for (int twice = 0; twice < 2; ++twice) {
+        for (const char* command : {"MnuMeldHelp", "MnuMainHelp", "MnuAbout"}) Trigger(command);
+    }
+    EXPECT_TRUE(window.scene().control(Control::FramMeldHelp)->isVisible());
+    for (const char* name : {"FrmHelp", "frmAbout"}) {
+        const QList<QWidget*> copies = window.findChildren<QWidget*>(name);
+        ASSERT_EQ(copies.size(), 1) << name;
+        EXPECT_TRUE(copies[0]->isVisible() && !copies[0]->isModal()) << name;
+    }
+    EXPECT_TRUE(shown.empty());
+    EXPECT_EQ(SettingsBytes(), "");
+}
+
+}  // namespace
+}  // namespace corvane
