@@ -25,13 +25,6 @@
 
 namespace corvane {
 
-namespace {
-
-// Room left on the screen for the window's own frame and title bar.
-constexpr QSize kWindowFrameAllowance(16, 40);
-
-}  // namespace
-
 FrmMain::FrmMain(const QString& settingsDirectory, const QString& preferencesFile, QWidget* parent)
     : QMainWindow(parent),
       settingsDirectory_(settingsDirectory),
@@ -82,7 +75,7 @@ void FrmMain::fitToScreen() {
     const int chrome = menuBar()->sizeHint().height() + statusBar()->sizeHint().height();
     QSize room = design;
     if (const QScreen* where = screen()) {
-        room = where->availableGeometry().size() - kWindowFrameAllowance - QSize(0, chrome);
+        room = where->availableGeometry().marginsRemoved(WindowFrameRoom).size() - QSize(0, chrome);
     }
     const qreal scale = std::min(
         {1.0, room.width() / qreal(design.width()), room.height() / qreal(design.height())});

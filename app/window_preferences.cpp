@@ -15,9 +15,6 @@ const QString kSounds = QStringLiteral("Sounds");
 const QString kGeometry = QStringLiteral("Window/Geometry");
 const QString kMaximized = QStringLiteral("Window/Maximized");
 
-// Room kept around a window that has to be moved for its frame: borders and a title bar.
-constexpr QMargins kFrameRoom(8, 32, 8, 8);
-
 std::unique_ptr<QSettings> OpenSettings(const QString& file) {
     if (!file.isEmpty()) return std::make_unique<QSettings>(file, QSettings::IniFormat);
     return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
@@ -76,7 +73,7 @@ QRect FitOntoScreens(const QRect& saved, const QList<QRect>& available) {
     if (home != available.end() && home->contains(saved)) return saved;
 
     const QRect room =
-        (home != available.end() ? *home : available.front()).marginsRemoved(kFrameRoom);
+        (home != available.end() ? *home : available.front()).marginsRemoved(WindowFrameRoom);
     QRect fitted(QPoint(), saved.size().boundedTo(room.size()));
     if (home == available.end()) {
         fitted.moveCenter(room.center());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QMargins>
 #include <QRect>
 #include <QString>
 
@@ -10,6 +11,9 @@ class QSettings;
 class QWidget;
 
 namespace corvane {
+
+// Room left around the window on its screen for its frame: borders and a title bar.
+inline constexpr QMargins WindowFrameRoom(8, 32, 8, 8);
 
 // The person's preferences for the program's window, kept apart from the game's settings file:
 // whether the game makes its sounds, and where the window stands. They live in the user's
