@@ -17,6 +17,7 @@
 #include "game_runner.h"
 #include "hand_flow.h"
 #include "help_pages.h"
+#include "sound_player.h"
 #include "status_panels.h"
 #include "table_scene.h"
 #include "table_view.h"
@@ -24,16 +25,10 @@
 
 namespace corvane {
 
-namespace {
-
-// Room left on the screen for the window's own frame and title bar.
-constexpr QSize kWindowFrameAllowance(16, 40);
-
-}  // namespace
-
-FrmMain::FrmMain(const QString& settingsDirectory, QWidget* parent)
+FrmMain::FrmMain(const QString& settingsDirectory, const QString& preferencesFile, QWidget* parent)
     : QMainWindow(parent),
       settingsDirectory_(settingsDirectory),
+      preferences_(preferencesFile),
       scene_(new TableScene(this)),
       view_(new TableView(scene_, this)),
       panels_(std::make_unique<StatusPanels>(statusBar())),
@@ -61,10 +56,11 @@ FrmMain::FrmMain(const QString& settingsDirectory, QWidget* parent)
     game_.PlayerName = "Player";
     ReadSettingsFile(game_, settingsDirectory_);
     statsInFile_ = game_.Stats;
+    table_->sounds().setEnabled(preferences_.soundsOn());
     game_.AttachTable(table_);
     StartUp(game_);
 
-    fitToScreen();
+    if (!preferences_.restoreWindow(*this)) fitToScreen();
     view_->setFocus();
 }
 
@@ -79,7 +75,7 @@ void FrmMain::fitToScreen() {
     const int chrome = menuBar()->sizeHint().height() + statusBar()->sizeHint().height();
     QSize room = design;
     if (const QScreen* where = screen()) {
-        room = where->availableGeometry().size() - kWindowFrameAllowance - QSize(0, chrome);
+        room = where->availableGeometry().marginsRemoved(WindowFrameRoom).size() - QSize(0, chrome);
     }
     const qreal scale = std::min(
         {1.0, room.width() / qreal(design.width()), room.height() / qreal(design.height())});
@@ -139,6 +135,23 @@ void FrmMain::exitGame() {
 void FrmMain::closeForSystem() {
     if (exiting_) return;
     writeSettings(OnFailure::KeepQuiet);
+    preferences_.saveWindow(*this);
+}
+
+void FrmMain::switchSounds(bool on) {
+    table_->sounds().setEnabled(on);
+    preferences_.setSoundsOn(on);
+}
+
+void FrmMain::toggleFullScreen() {
+    setWindowState(windowState() ^ Qt::WindowFullScreen);
+}
+
+void FrmMain::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::WindowStateChange && fullScreenItem_ != nullptr) {
+        fullScreenItem_->setChecked(isFullScreen());
+    }
+    QMainWindow::changeEvent(event);
 }
 
 void FrmMain::showEvent(QShowEvent* event) {
@@ -174,6 +187,7 @@ void FrmMain::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    preferences_.saveWindow(*this);
     event->accept();
 }
 

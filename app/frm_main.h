@@ -7,6 +7,9 @@
 
 #include "game_state.h"
 #include "settings_file.h"
+#include "window_preferences.h"
+
+class QAction;
 
 namespace corvane {
 
@@ -21,12 +24,14 @@ class WindowTable;
 // The main window: the table, the menu bar and the status bar around the one game of the run.
 // The preferences and statistics come from the settings file in `settingsDirectory` at start-up
 // and go back to it from the menu commands, at the end of every game and when the window closes.
+// The sound switch and the window's place are kept apart, in the user's configuration folder or in
+// `preferencesFile` when one is given.
 class FrmMain : public QMainWindow {
     Q_OBJECT
 
 public:
     explicit FrmMain(const QString& settingsDirectory = SettingsDirectory(),
-                     QWidget* parent = nullptr);
+                     const QString& preferencesFile = QString(), QWidget* parent = nullptr);
     ~FrmMain() override;
 
     Game& game() { return game_; }
@@ -48,6 +53,7 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     enum class OnFailure { Tell, KeepQuiet };
@@ -69,9 +75,13 @@ private:
     void deleteStatistics();
     void showMeldHelp();
     void showAbout();
+    void switchSounds(bool on);
+    // F11: full screen, and back to the window as it was, maximised or not.
+    void toggleFullScreen();
 
     Game game_;
     QString settingsDirectory_;
+    WindowPreferences preferences_;
     TableScene* scene_;
     TableView* view_;
     std::unique_ptr<StatusPanels> panels_;
@@ -79,6 +89,7 @@ private:
     GameRunner* runner_;
     HelpPages* help_;
     FrmAbout* about_ = nullptr;
+    QAction* fullScreenItem_ = nullptr;
     // The counts of games won as the settings file last received them.
     PerPlayer<int> statsInFile_{};
     bool failedWriteTold_ = false;

@@ -103,6 +103,14 @@ void FrmMain::buildMenus() {
             &FrmMain::showStatistics);
     connect(AddItem(options, this, "MnuDelete", "Delete Statistics"), &QAction::triggered, this,
             &FrmMain::deleteStatistics);
+    options->addSeparator();
+    QAction* sounds = AddItem(options, this, "MnuSounds", "Sounds");
+    sounds->setCheckable(true);
+    sounds->setChecked(preferences_.soundsOn());
+    connect(sounds, &QAction::toggled, this, &FrmMain::switchSounds);
+    fullScreenItem_ = AddItem(options, this, "MnuFullScreen", "Full Screen", Qt::Key_F11);
+    fullScreenItem_->setCheckable(true);
+    connect(fullScreenItem_, &QAction::triggered, this, &FrmMain::toggleFullScreen);
 
     QAction* about = bar->addAction(QStringLiteral("&About"));
     about->setObjectName(QStringLiteral("MnuAbout"));

@@ -38,6 +38,8 @@ SoundPlayer::SoundPlayer(const QString& directory, QObject* parent)
 
 void SoundPlayer::play(Sound sound) {
     emit playRequested(sound);
+    if (!enabled_) return;
+    emit soundAllowed(sound);
     QSoundEffect* effect = effects_[static_cast<int>(sound)];
     if (effect == nullptr || effect->status() == QSoundEffect::Error) return;
     // A card landing while the last one still sounds starts afresh, as a new card would.

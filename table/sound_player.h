@@ -23,8 +23,13 @@ public:
 
     explicit SoundPlayer(const QString& directory, QObject* parent = nullptr);
 
-    // Starts the sound and returns at once; a sound already playing starts again.
+    // Starts the sound and returns at once; a sound already playing starts again. Nothing starts
+    // while the sounds are switched off.
     void play(Sound sound);
+
+    // The person's sound switch; on from the start.
+    void setEnabled(bool on) { enabled_ = on; }
+    bool enabled() const { return enabled_; }
 
     // "carddeal1.wav", "carddown.wav", "riffle.wav", "knock.wav", "ringout.wav".
     static QString fileName(Sound sound);
@@ -36,11 +41,14 @@ public:
 signals:
     // Every request to play, whether or not it can be heard.
     void playRequested(corvane::Sound sound);
+    // A request the sound switch lets through: the sound starts wherever the machine can play it.
+    void soundAllowed(corvane::Sound sound);
 
 private:
     static constexpr int SoundCount = static_cast<int>(Sound::Ringout) + 1;
 
     QString directory_;
+    bool enabled_ = true;
     // One effect per sound, loaded once and reused; null where the sound cannot play.
     std::array<QSoundEffect*, SoundCount> effects_{};
 };

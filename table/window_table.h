@@ -56,6 +56,8 @@ public:
     int nestedLoops() const { return static_cast<int>(pauses_.size() + waits_.size()); }
     // Whether cards are on their way to their places.
     bool gliding() const;
+    // The game's sounds, and the dialog's ring-out.
+    SoundPlayer& sounds() { return *sounds_; }
 
 signals:
     // Before the message dialog opens.

@@ -89,7 +89,7 @@ protected:
     }
 
     QTemporaryDir settingsFolder;
-    FrmMain window{settingsFolder.path()};
+    FrmMain window{settingsFolder.path(), settingsFolder.filePath("preferences.ini")};
     Game& g = window.game();
     std::vector<MessageRequest> shown;
     std::deque<int> answers;
