@@ -130,6 +130,9 @@ TEST_F(HandEnd, TheWinnerOfTheLastStockTrickDeclaresTwiceAndTheLoserTakesTheUpCa
         // Hearts are trumps; the person leads the Ace of trumps, or follows in Clubs or Diamonds
         // to whatever Tarvish leads, which cannot lose.
         Hold(g, Cards("AH 7C 8C 9C 7D 8D 9D JD"), Cards("7S 8S 9S JS QS KS TS AS"));
+        for (CardRecord& card : g.CardTable) {
+            if (card.Location == LocStock) card.Location = LocTrick;  // played in earlier tricks
+        }
         for (int card : Cards("QC KC TC")) g.CardTable[card].Location = LocStock;
         g.UpCard = C("KH");
         g.CardTable[g.UpCard].Location = LocUpCard;
