@@ -182,24 +182,16 @@ void DealCardToTarvish(Game& g) {
     g.PauseTime = DealStepPause;
     const int card = PickStockCard(g);
     g.CardTable[card].Location = LocTarvishHand;
-    PlaceCard(g, card, StockToTarvishPath[0]);
-    Pause(g);
-    PlaceCard(g, card, StockToTarvishPath[1]);
-    PlayDealSound(g);
-    LayOutOpponentHand(g);
+    CarryIntoHand(g, PlayerTarvish, card);
     g.PauseTime = g.Speed;
 }
 
+// The person's cards stay face down until the hand is laid out sorted.
 void DealCardToPlayer(Game& g) {
     g.PauseTime = DealStepPause;
     const int card = PickStockCard(g);
     g.CardTable[card].Location = LocPlayerHand;
-    for (TablePoint via : StockToPlayerPath) {
-        PlaceCard(g, card, via);
-        Pause(g);
-    }
-    PlayDealSound(g);
-    LayOutPlayerHand(g);
+    CarryIntoHand(g, PlayerPerson, card);
     g.PauseTime = g.Speed;
 }
 

@@ -60,7 +60,14 @@ void ShowHandResult(Game& g) {
 }
 
 // Counts the game for its winner and clears the table; the hand ends here.
-void EndGame(Game& g, int winner) {
+// The game's result, told in the person's own words: the opening, both totals, then the closing.
+void EndGame(Game& g, int winner, const char* opening, const char* closing, const char* button,
+             const char* title) {
+    if (!g.GameInProgress) return;
+    ShowMessage(g,
+                g.PlayerName + opening + std::to_string(g.GameTotal[PlayerPerson]) + " against " +
+                    std::to_string(g.GameTotal[PlayerTarvish]) + closing,
+                button, "", "", 1, title);
     ++g.Stats[winner];
     g.GameInProgress = false;
     ClearTable(g);
@@ -139,25 +146,14 @@ void LblKnock_Click(Game& g) {
 }
 
 void PlayerWinsGame(Game& g) {
-    if (!g.GameInProgress) return;
-    ShowMessage(g,
-                g.PlayerName + " Well done, you won that game with points " +
-                    std::to_string(g.GameTotal[PlayerPerson]) + " against " +
-                    std::to_string(g.GameTotal[PlayerTarvish]) +
-                    " for Tarvish. See Statistics menu. ",
-                "Great", "", "", 1, "You win game");
-    EndGame(g, PlayerPerson);
+    EndGame(g, PlayerPerson, " Well done, you won that game with points ",
+            " for Tarvish. See Statistics menu. ", "Great", "You win game");
 }
 
 void TarvishWinsGame(Game& g) {
-    if (!g.GameInProgress) return;
-    ShowMessage(g,
-                g.PlayerName + " Oh Dear, you lost that game with points " +
-                    std::to_string(g.GameTotal[PlayerPerson]) + " against " +
-                    std::to_string(g.GameTotal[PlayerTarvish]) +
-                    " for Tarvish. See Statistics menu. Go to Game menu for another game or exit",
-                "Oh Dear", "", "", 1, "Tarvish wins game");
-    EndGame(g, PlayerTarvish);
+    EndGame(g, PlayerTarvish, " Oh Dear, you lost that game with points ",
+            " for Tarvish. See Statistics menu. Go to Game menu for another game or exit",
+            "Oh Dear", "Tarvish wins game");
 }
 
 void ClearTable(Game& g) {

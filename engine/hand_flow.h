@@ -53,6 +53,9 @@ void GatherTrick(Game& g, int player);
 void DrawFromStock(Game& g, int player);
 // Moves the card into the player's holding, face up for the person and face down for Tarvish.
 void TakeCard(Game& g, int player, int card);
+// A card's way from the stock into a hand, as dealt or drawn: through its points with a pause at
+// each but Tarvish's last, the deal sound, and the hand's row laid out again.
+void CarryIntoHand(Game& g, int player, int card);
 
 // Trick points into the game totals, then the game won or the hand's result and the next hand.
 void EndOfHand(Game& g);

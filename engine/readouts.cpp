@@ -3,6 +3,7 @@
 #include <string>
 
 #include "display.h"
+#include "hand_flow.h"
 
 namespace corvane {
 
@@ -17,6 +18,19 @@ void PostMeldScore(Game& g, int player) {
     g.HandScore[player] += g.LastMeldScore[player];
     g.LastMeldScore[player] = 0;
     SetCaption(g, LblPTot(player), std::to_string(g.GameTotal[player]));
+}
+
+std::string PostTrickScore(Game& g, int player) {
+    const bool person = player == PlayerPerson;
+    g.LastTrickScore[player] = ScoreTrick(g);
+    g.TrickTotal[player] += g.LastTrickScore[player];
+    const std::string points = std::to_string(g.LastTrickScore[player]);
+    SetCaption(g, person ? Control::LblLastTrickP : Control::LblLastTrickC, points);
+    SetCaption(g, person ? Control::LblTotTricksP : Control::LblTotTrickC,
+               std::to_string(g.TrickTotal[player]));
+    g.HandScore[player] += g.LastTrickScore[player];
+    g.LastTrickScore[player] = 0;
+    return points;
 }
 
 void ShowTrickAndRound(Game& g) {

@@ -5,6 +5,7 @@
 #include "display.h"
 #include "hand_flow.h"
 #include "opponent.h"
+#include "readouts.h"
 
 // Round 1: 23 tricks in which any card may be played; the winner of each may declare and draws
 // first. Then the last face-down card and the up card, and the switch to Round 2.
@@ -117,14 +118,8 @@ void CompleteTrick(Game& g) {
     if (g.TrickWinner == PlayerTarvish) {
         g.HasLead[PlayerTarvish] = true;
         g.HasLead[PlayerPerson] = false;
-        g.LastTrickScore[PlayerTarvish] = ScoreTrick(g);
-        g.TrickTotal[PlayerTarvish] += g.LastTrickScore[PlayerTarvish];
-        const std::string score = std::to_string(g.LastTrickScore[PlayerTarvish]);
-        SetCaption(g, Control::LblLastTrickC, score);
-        SetCaption(g, Control::LblTotTrickC, std::to_string(g.TrickTotal[PlayerTarvish]));
-        SetCaption(g, Control::LblInfo, "Tarvish Trick score is " + score);
-        g.HandScore[PlayerTarvish] += g.LastTrickScore[PlayerTarvish];
-        g.LastTrickScore[PlayerTarvish] = 0;
+        SetCaption(g, Control::LblInfo,
+                   "Tarvish Trick score is " + PostTrickScore(g, PlayerTarvish));
         GatherTrick(g, PlayerTarvish);
         SetStatusLine(g, " Tarvish is now melding/playing.");
         Pause(g);
@@ -134,16 +129,9 @@ void CompleteTrick(Game& g) {
         WithdrawLostKnock(g);
         Pause(g);
     } else {
-        g.LastTrickScore[PlayerPerson] = ScoreTrick(g);
-        g.TrickTotal[PlayerPerson] += g.LastTrickScore[PlayerPerson];
-        const std::string score = std::to_string(g.LastTrickScore[PlayerPerson]);
-        SetCaption(g, Control::LblLastTrickP, score);
-        SetCaption(g, Control::LblTotTricksP, std::to_string(g.TrickTotal[PlayerPerson]));
-        SetCaption(g, Control::LblInfo, g.PlayerName + " trick score is " + score);
+        SetCaption(g, Control::LblInfo,
+                   g.PlayerName + " trick score is " + PostTrickScore(g, PlayerPerson));
         GatherTrick(g, PlayerPerson);
-        SetCaption(g, Control::LblTotTricksP, std::to_string(g.TrickTotal[PlayerPerson]));
-        g.HandScore[PlayerPerson] += g.LastTrickScore[PlayerPerson];
-        g.LastTrickScore[PlayerPerson] = 0;
         g.HasLead[PlayerPerson] = true;
         g.HasLead[PlayerTarvish] = false;
         if (!g.GameInProgress || !PersonDeclares(g)) return;

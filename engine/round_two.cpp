@@ -43,15 +43,9 @@ void PersonLeadsTrick(Game& g) {
     TarvishPlayCard(g, g.TrickCard[2]);
 }
 
-void ScoreTrickForPerson(Game& g) {
-    g.LastTrickScore[PlayerPerson] = ScoreTrick(g);
-    g.TrickTotal[PlayerPerson] += g.LastTrickScore[PlayerPerson];
-    const std::string score = std::to_string(g.LastTrickScore[PlayerPerson]);
-    SetCaption(g, Control::LblLastTrickP, score);
-    SetCaption(g, Control::LblTotTricksP, std::to_string(g.TrickTotal[PlayerPerson]));
-    SetCaption(g, Control::LblInfo, g.PlayerName + "'s Trick score is " + score);
-    g.HandScore[PlayerPerson] += g.LastTrickScore[PlayerPerson];
-    g.LastTrickScore[PlayerPerson] = 0;
+void PersonWinsTrick(Game& g) {
+    SetCaption(g, Control::LblInfo,
+               g.PlayerName + "'s Trick score is " + PostTrickScore(g, PlayerPerson));
     GatherTrick(g, PlayerPerson);
     g.WaitingForPlayer = true;
     g.HasLead[PlayerPerson] = true;
@@ -60,16 +54,9 @@ void ScoreTrickForPerson(Game& g) {
     Pause(g);
 }
 
-void ScoreTrickForTarvish(Game& g) {
-    g.LastTrickScore[PlayerTarvish] = ScoreTrick(g);
-    g.TrickTotal[PlayerTarvish] += g.LastTrickScore[PlayerTarvish];
-    const std::string score = std::to_string(g.LastTrickScore[PlayerTarvish]);
-    SetCaption(g, Control::LblLastTrickC, score);
-    SetCaption(g, Control::LblTotTrickC, std::to_string(g.TrickTotal[PlayerTarvish]));
-    SetCaption(g, Control::LblInfo, "Tarvish Trick score is " + score);
+void TarvishWinsTrick(Game& g) {
+    SetCaption(g, Control::LblInfo, "Tarvish Trick score is " + PostTrickScore(g, PlayerTarvish));
     Pause(g);
-    g.HandScore[PlayerTarvish] += g.LastTrickScore[PlayerTarvish];
-    g.LastTrickScore[PlayerTarvish] = 0;
     GatherTrick(g, PlayerTarvish);
     g.HasLead[PlayerTarvish] = true;
     g.HasLead[PlayerPerson] = false;
@@ -120,9 +107,9 @@ void PlayRound2(Game& g) {
         if (!g.GameInProgress) return;
         DecideTrick(g);
         if (g.TrickWinner == PlayerPerson) {
-            ScoreTrickForPerson(g);
+            PersonWinsTrick(g);
         } else {
-            ScoreTrickForTarvish(g);
+            TarvishWinsTrick(g);
         }
         if (!g.GameInProgress) return;
         ++g.Round2Tricks;

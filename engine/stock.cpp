@@ -31,9 +31,15 @@ void DrawFromStock(Game& g, int player) {
 
 void TakeCard(Game& g, int player, int card) {
     g.PauseTime = g.Speed + TakeCardExtra;
+    g.CardTable[card].Location = player;
+    // The person sees the card on its way; Tarvish's keeps its picture until its row hides it.
+    if (player == PlayerPerson) ShowCardFace(g, card);
+    CarryIntoHand(g, player, card);
+    g.PauseTime = g.Speed;
+}
+
+void CarryIntoHand(Game& g, int player, int card) {
     if (player == PlayerPerson) {
-        g.CardTable[card].Location = LocPlayerHand;
-        ShowCardFace(g, card);
         for (TablePoint via : StockToPlayerPath) {
             PlaceCard(g, card, via);
             Pause(g);
@@ -41,15 +47,12 @@ void TakeCard(Game& g, int player, int card) {
         PlayDealSound(g);
         LayOutPlayerHand(g);
     } else {
-        // The picture is left as it is; the row shows Tarvish's cards face down.
-        g.CardTable[card].Location = LocTarvishHand;
         PlaceCard(g, card, StockToTarvishPath[0]);
         Pause(g);
         PlaceCard(g, card, StockToTarvishPath[1]);
         PlayDealSound(g);
         LayOutOpponentHand(g);
     }
-    g.PauseTime = g.Speed;
 }
 
 }  // namespace corvane
