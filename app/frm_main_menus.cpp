@@ -17,15 +17,16 @@ namespace corvane {
 
 namespace {
 
-struct TargetCommand {
+// A command that sets one value (a target, a speed) and says so in a dialog.
+struct ValueCommand {
     const char* Control;
     const char* Caption;
-    int Target;
+    int Value;
     const char* Title;
     const char* Text;
 };
 
-constexpr TargetCommand kTargetCommands[] = {
+constexpr ValueCommand kTargetCommands[] = {
     {"Mnu500", "Target 500", 500, "Target of 500",
      "You will now play to a Target score of 500 only. This will be saved for each game until "
      "you change."},
@@ -37,15 +38,7 @@ constexpr TargetCommand kTargetCommands[] = {
      "you change."},
 };
 
-struct SpeedCommand {
-    const char* Control;
-    const char* Caption;
-    int Speed;
-    const char* Title;
-    const char* Text;
-};
-
-constexpr SpeedCommand kSpeedCommands[] = {
+constexpr ValueCommand kSpeedCommands[] = {
     {"MnuSlow", "Slow Speed", SpeedSlow, "Slow Cards", "The cards will now play slowly."},
     {"MnuMedium", "Medium Speed", SpeedMedium, "Medium Speed Cards",
      "The cards will now play at a medium rate."},
@@ -89,15 +82,15 @@ void FrmMain::buildMenus() {
     QMenu* target = options->addMenu(QStringLiteral("Change Target Points"));
     target->setObjectName(QStringLiteral("MnuChnageTarget"));
     target->menuAction()->setObjectName(QStringLiteral("MnuChnageTarget"));
-    for (const TargetCommand& command : kTargetCommands) {
+    for (const ValueCommand& command : kTargetCommands) {
         connect(AddItem(target, this, command.Control, command.Caption), &QAction::triggered, this,
-                [this, &command] { chooseTarget(command.Target, command.Title, command.Text); });
+                [this, &command] { chooseTarget(command.Value, command.Title, command.Text); });
     }
     connect(AddItem(options, this, "MnuName", "Enter Your Name"), &QAction::triggered, this,
             &FrmMain::enterName);
-    for (const SpeedCommand& command : kSpeedCommands) {
+    for (const ValueCommand& command : kSpeedCommands) {
         connect(AddItem(options, this, command.Control, command.Caption), &QAction::triggered, this,
-                [this, &command] { chooseSpeed(command.Speed, command.Title, command.Text); });
+                [this, &command] { chooseSpeed(command.Value, command.Title, command.Text); });
     }
     connect(AddItem(options, this, "MnuStats", "Show Statistics"), &QAction::triggered, this,
             &FrmMain::showStatistics);
