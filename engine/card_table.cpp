@@ -42,13 +42,6 @@ void BuildCardTable(Game& g) {
     }
 }
 
-int StrengthRank(int value) {
-    for (int rank = 0; rank < static_cast<int>(RankOrder.size()); ++rank) {
-        if (RankOrder[rank] == value) return rank;
-    }
-    return -1;
-}
-
 bool Outranks(int value, int other) { return StrengthRank(value) > StrengthRank(other); }
 
 bool IsBrisque(int value) { return value == Ace || value == Ten; }

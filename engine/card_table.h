@@ -73,8 +73,22 @@ using CardTableArray = std::array<CardRecord, CardCount + 1>;
 // Fills the name, value and suit of all 64 cards; nothing else.
 void BuildCardTable(Game& g);
 
-// Position of a value in RankOrder: 0 for a Seven up to 7 for an Ace.
-int StrengthRank(int value);
+// Position of a value in RankOrder: 0 for a Seven up to 7 for an Ace; -1 for no value.
+constexpr int StrengthRank(int value) {
+    for (int rank = 0; rank < static_cast<int>(RankOrder.size()); ++rank) {
+        if (RankOrder[rank] == value) return rank;
+    }
+    return -1;
+}
+
+// The pack is laid out by suit (Diamonds, Clubs, Hearts, Spades), each suit from its Seven to
+// its Ace with the two copies of a card side by side, so a card's index follows from its suit,
+// value and copy (1 or 2). NoCard for a suit or value that is none.
+constexpr int CardIndex(int suit, int value, int copy) {
+    const int rank = StrengthRank(value);
+    if (suit < Diamonds || suit > Spades || rank < 0) return NoCard;
+    return (suit - Diamonds) * (CardCount / 4) + rank * 2 + copy;
+}
 
 // True when a card of `value` beats a card of `other` in the same suit. Equal values never beat
 // each other: of two identical cards the one led wins.

@@ -16,30 +16,26 @@ constexpr std::array<std::array<int, 2>, 4> kCorvanePairs{{
 }};
 
 bool Held(const Game& g, int card, int player) {
-    return g.CardTable[card].Location == player;
+    return card != NoCard && g.CardTable[card].Location == player;
 }
 
 // A held card of this value and suit not yet in a meld of `kind`, the later copy of two.
 int LastFree(const Game& g, int player, int value, int suit, int kind) {
-    int found = NoCard;
-    for (int i = 1; i <= CardCount; ++i) {
-        const CardRecord& c = g.CardTable[i];
-        if (Held(g, i, player) && c.Value == value && c.Suit == suit && !c.MeldUsed[kind]) {
-            found = i;
-        }
+    for (int copy : {2, 1}) {
+        const int card = CardIndex(suit, value, copy);
+        if (Held(g, card, player) && !g.CardTable[card].MeldUsed[kind]) return card;
     }
-    return found;
+    return NoCard;
 }
 
 }  // namespace
 
 int FindDixSeven(const Game& g, int player) {
-    int found = NoCard;
-    for (int i = 1; i <= CardCount; ++i) {
-        const CardRecord& c = g.CardTable[i];
-        if (Held(g, i, player) && c.Value == Seven && IsTrump(g, i) && !c.OnTable) found = i;
+    for (int copy : {2, 1}) {
+        const int card = CardIndex(g.TrumpSuit, Seven, copy);
+        if (Held(g, card, player) && !g.CardTable[card].OnTable) return card;
     }
-    return found;
+    return NoCard;
 }
 
 MeldCards FindCorvane(const Game& g, int player) {
@@ -77,9 +73,13 @@ MeldCards FindRun(const Game& g, int player) {
 
 MeldCards FindFour(const Game& g, int player, int value, int kind) {
     MeldCards four;
-    for (int i = 1; i <= CardCount && four.size() < 4; ++i) {
-        const CardRecord& c = g.CardTable[i];
-        if (Held(g, i, player) && c.Value == value && !c.MeldUsed[kind]) four.push_back(i);
+    for (int suit : SuitOrder) {
+        for (int copy : {1, 2}) {
+            const int card = CardIndex(suit, value, copy);
+            if (four.size() < 4 && Held(g, card, player) && !g.CardTable[card].MeldUsed[kind]) {
+                four.push_back(card);
+            }
+        }
     }
     if (four.size() < 4) return {};
     return four;

@@ -6,65 +6,65 @@ namespace corvane {
 
 namespace {
 
-// The Spades are the last sixteen cards; the searches that avoid them stop short of them.
-inline constexpr int LastNonSpade = 48;
-
 bool Held(const Game& g, int card) {
-    return g.CardTable[card].Location == LocTarvishHand;
+    return card != NoCard && g.CardTable[card].Location == LocTarvishHand;
 }
 
-template <typename Qualifies>
-int FirstHeld(const Game& g, int lastIndex, Qualifies qualifies) {
-    for (int i = 1; i <= lastIndex; ++i) {
-        if (Held(g, i) && qualifies(g.CardTable[i])) return i;
+// The first held card of this value among the suits given, in index order.
+template <std::size_t N>
+int FirstHeldOf(const Game& g, int value, const std::array<int, N>& suits) {
+    for (int suit : suits) {
+        for (int copy : {1, 2}) {
+            const int card = CardIndex(suit, value, copy);
+            if (Held(g, card)) return card;
+        }
     }
     return NoCard;
+}
+
+// The suits other than trumps, in index order; 0 stands for the trump suit and is skipped.
+std::array<int, 4> PlainSuits(const Game& g) {
+    std::array<int, 4> plain{};
+    for (int k = 0; k < 4; ++k) plain[k] = SuitOrder[k] == g.TrumpSuit ? 0 : SuitOrder[k];
+    return plain;
 }
 
 }  // namespace
 
 bool TarvishHolds(const Game& g, int value, int suit) {
-    return FirstHeld(g, CardCount, [&](const CardRecord& c) {
-               return c.Value == value && c.Suit == suit;
-           }) != NoCard;
+    return Held(g, CardIndex(suit, value, 1)) || Held(g, CardIndex(suit, value, 2));
 }
 
 int CountHeldOfValue(const Game& g, int value) {
     int count = 0;
-    for (int i = 1; i <= CardCount; ++i) count += Held(g, i) && g.CardTable[i].Value == value;
+    for (int suit : SuitOrder) {
+        for (int copy : {1, 2}) count += Held(g, CardIndex(suit, value, copy));
+    }
     return count;
 }
 
+// A Spade is never found, trump or not.
 int FindHeldNonSpade(const Game& g, int value) {
-    return FirstHeld(g, LastNonSpade, [&](const CardRecord& c) { return c.Value == value; });
+    return FirstHeldOf(g, value, std::array{Diamonds, Clubs, Hearts});
 }
 
 int FindHeldPlain(const Game& g, int value) {
-    return FirstHeld(g, CardCount, [&](const CardRecord& c) {
-        return c.Value == value && c.Suit != g.TrumpSuit;
-    });
+    return FirstHeldOf(g, value, PlainSuits(g));
 }
 
 int FindHeldTrump(const Game& g, int value) {
-    return FirstHeld(g, CardCount, [&](const CardRecord& c) {
-        return c.Value == value && c.Suit == g.TrumpSuit;
-    });
+    return FirstHeldOf(g, value, std::array{g.TrumpSuit});
 }
 
 int LowestHeldOfSuit(const Game& g, int suit) {
-    int weakest = NoCard;
-    int weakestRank = 0;
-    for (int i = 1; i <= CardCount; ++i) {
-        const CardRecord& c = g.CardTable[i];
-        if (!Held(g, i) || c.Suit != suit) continue;
-        const int rank = StrengthRank(c.Value);
+    for (int value : RankOrder) {
         // Of two copies of the weakest value the later one is taken.
-        if (weakest == NoCard || rank <= weakestRank) {
-            weakest = i;
-            weakestRank = rank;
+        for (int copy : {2, 1}) {
+            const int card = CardIndex(suit, value, copy);
+            if (Held(g, card)) return card;
         }
     }
-    return weakest != NoCard ? weakest : LastHeldCard(g);
+    return LastHeldCard(g);
 }
 
 int LongestPlainSuit(const Game& g) {
@@ -93,9 +93,9 @@ int LastHeldCard(const Game& g) {
 }
 
 int FindCard(const Game& g, int location, int value, int suit) {
-    for (int i = 1; i <= CardCount; ++i) {
-        const CardRecord& c = g.CardTable[i];
-        if (c.Location == location && c.Value == value && c.Suit == suit) return i;
+    for (int copy : {1, 2}) {
+        const int card = CardIndex(suit, value, copy);
+        if (card != NoCard && g.CardTable[card].Location == location) return card;
     }
     return NoCard;
 }
