@@ -53,6 +53,9 @@ void BM_CompleteHand(benchmark::State& state) {
     BuildCardTable(g);
     g.Random = RandomSource(1);
     ScriptedPerson person(g, 1);
+    // A person who plays and declares without stray clicks or refused melds: the game's own work.
+    person.StrayPercent = 0;
+    person.DeclarationTries = 1;
     ScriptedTable table(person);
     g.AttachTable(&table);
     g.TargetScore = INT_MAX / 2;

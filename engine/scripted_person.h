@@ -23,12 +23,15 @@ public:
     int StrayPercent = 10;
     // Out of a hundred offers, how many the person knocks at.
     int KnockPercent = 50;
+    // How many declaration buttons the person tries in a declaring turn before Cancel.
+    int DeclarationTries = 3;
 
     // One turn of the person at a wait: always ends the wait unless the game ends first.
     void Act();
 
 private:
-    // Presses declaration buttons at random until one declares, three at most, else Cancel.
+    // Presses declaration buttons at random until one declares, DeclarationTries at most, then
+    // Cancel.
     void Declare();
     // The suit the Round 2 rule asks the person to play (follow suit, else trump), 0 for any.
     int SuitToPlay() const;
