@@ -188,7 +188,11 @@ int MessageDialog::showMessage(const MessageRequest& request) {
 
     update();
     if (sounds_ != nullptr) sounds_->play(Sound::Ringout);
-    return exec();
+    const int clicked = exec();
+    // The keys go back to the window the message came from, even where no window manager gives
+    // it the focus again (one opened from a menu would leave it nowhere).
+    if (parentWidget() != nullptr) parentWidget()->activateWindow();
+    return clicked;
 }
 
 void MessageDialog::reject() {}
