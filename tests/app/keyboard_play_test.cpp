@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <deque>
-#include <sstream>
 #include <vector>
 
 #include "card_focus.h"
@@ -48,26 +47,18 @@ protected:
     }
     void Stop() { window.runner().stop(); }
 
-    // A key as the person presses it on the table; "Alt+S", "Ctrl+K", "Escape", "A".
+    // A key as the person presses it on the table.
     void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = {}, bool autoRepeat = false) {
-        QKeyEvent press(QEvent::KeyPress, key, modifiers, QString(), autoRepeat);
-        QApplication::sendEvent(&window.view(), &press);
-        QKeyEvent release(QEvent::KeyRelease, key, modifiers, QString(), autoRepeat);
-        QApplication::sendEvent(&window.view(), &release);
+        for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+            QKeyEvent event(type, key, modifiers, QString(), autoRepeat);
+            QApplication::sendEvent(&window.view(), &event);
+        }
     }
-    void Keys(const std::string& keys) {
-        std::istringstream words{keys};
-        for (std::string word; words >> word;) {
-            Qt::KeyboardModifiers modifiers;
-            for (const auto& [prefix, modifier] :
-                 {std::pair{"Alt+", Qt::AltModifier}, {"Ctrl+", Qt::ControlModifier}}) {
-                if (word.starts_with(prefix)) {
-                    modifiers = modifier;
-                    word.erase(0, std::string_view(prefix).size());
-                }
-            }
-            const QKeySequence sequence(QString::fromStdString(word));
-            Key(Qt::Key(sequence[0].key()), modifiers);
+    // Up to four keys one after the other: "Right, Return", "Alt+S", "Ctrl+K".
+    void Keys(const char* keys) {
+        const QKeySequence sequence(QString::fromLatin1(keys));
+        for (int i = 0; i < sequence.count(); ++i) {
+            Key(sequence[i].key(), sequence[i].keyboardModifiers());
             QTest::qWait(5);
         }
     }
@@ -103,72 +94,50 @@ void KnockOffered(Game& g) {
     g.TargetScore = 1000;
     SetVisible(g, Control::LblKnock, true);
 }
+void KnockOfferedInDeclaringTurn(Game& g) {
+    KnockOffered(g);
+    DeclaringTurn(g);
+}
 
 TEST_F(KeyboardPlayTest, TheKeyboardReachesWhatTheMouseReaches) {
     const struct {
         const char* name;
         void (*moment)(Game&);
         const char* keys;
-        int played;  // the card of the hand row played, -1 for the last; 0 for none
-        const char* sortCaption;
-        bool turnEnded;  // the declaring turn or the game
-        std::vector<std::string> titles;
+        int played;   // the card of the hand row played, -1 the last, 0 none
+        bool sorted;  // the hand laid out by suit
+        bool ends;    // the declaring turn or the game
+        const char* notice;
     } rows[] = {
-        {"Right twice and Enter play the third card",
-         nullptr,
-         "Right Right Return",
-         3,
-         "Sort Suits",
-         false,
-         {}},
-        {"Left goes round to the last card, Space plays it",
-         nullptr,
-         "Left Space",
-         -1,
-         "Sort Suits",
-         false,
-         {}},
-        {"the sort button by its access letter", nullptr, "Alt+S", 0, "Sort Same", false, {}},
-        {"Escape cancels the declaring turn", DeclaringTurn, "Escape", 0, "Sort Suits", true, {}},
+        {"Enter plays the card reached", nullptr, "Right, Right, Return", 3, false, false, ""},
+        {"Left goes round, Space plays", nullptr, "Left, Space", -1, false, false, ""},
+        {"the sort button's letter", nullptr, "Alt+S", 0, true, false, ""},
+        {"Escape cancels", DeclaringTurn, "Escape", 0, false, true, ""},
         // Four Aces shares the A with Cancel: the second A reaches Cancel, Enter presses it.
-        {"the panel's letters without Alt", DeclaringTurn, "A A Return", 0, "Sort Suits", true, {}},
-        {"no card is played while the panel is open",
-         DeclaringTurn,
-         "Return",
-         0,
-         "Sort Suits",
-         false,
-         {}},
-        {"K knocks", KnockOffered, "K", 0, "Sort Suits", true, {"You win game"}},
-        {"Ctrl+K knocks also during a declaring turn",
-         [](Game& game) {
-             KnockOffered(game);
-             DeclaringTurn(game);
-         },
-         "Ctrl+K",
-         0,
-         "Sort Suits",
-         true,
-         {"You win game"}},
+        {"letters without Alt", DeclaringTurn, "A, A, Return", 0, false, true, ""},
+        {"no card while the panel is open", DeclaringTurn, "Return", 0, false, false, ""},
+        {"K knocks", KnockOffered, "K", 0, false, true, "You win game"},
+        {"Ctrl+K knocks in a declaring turn", KnockOfferedInDeclaringTurn, "Ctrl+K", 0, false, true,
+         "You win game"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        std::vector<int> hand;
         Play(true, {[&] {
                  if (row.moment != nullptr) row.moment(g);
                  // The game opens a panel before it waits, and looks at the cards then.
                  window.scene().cardFocus().refresh();
-                 hand = Row();
+                 const std::vector<int> hand = Row();
                  shown.clear();
                  Keys(row.keys);
-                 QTest::qWait(row.titles.empty() ? 100 : 1600);
+                 QTest::qWait(*row.notice == '\0' ? 100 : 1600);
                  const int played = row.played < 0   ? hand.back()
                                     : row.played > 0 ? hand[row.played - 1]
                                                      : -1;
                  EXPECT_EQ(g.TrickCard[1], played);
-                 EXPECT_EQ(Caption(g, Control::CmdSort), row.sortCaption);
-                 EXPECT_EQ(g.WaitingForPlayer && g.GameInProgress, !row.turnEnded && played < 0);
-                 EXPECT_EQ(Titles(), row.titles);
+                 EXPECT_EQ(Caption(g, Control::CmdSort), row.sorted ? "Sort Same" : "Sort Suits");
+                 EXPECT_EQ(g.WaitingForPlayer && g.GameInProgress, !row.ends && played < 0);
+                 EXPECT_EQ(Titles(), *row.notice == '\0' ? std::vector<std::string>{}
+                                                         : std::vector<std::string>{row.notice});
                  Stop();
              }});
     }
@@ -235,7 +204,7 @@ TEST_F(KeyboardPlayTest, TheMarkRestsOnlyOnCardsAClickMayPlay) {
         if (expected != 0) {
             EXPECT_EQ(Marked(), expected);
         }
-        Keys("Right Right Left");
+        Keys("Right, Right, Left");
         const auto at = std::find(row.begin(), row.end(), Marked());
         ASSERT_NE(at, row.end());
         expected = at + 1 == row.end() ? *(at - 1) : *(at + 1);
