@@ -5,7 +5,6 @@
 #include <utility>
 
 #include "card_focus.h"
-
 #include "procedure_runner.h"
 
 namespace corvane {
