@@ -12,6 +12,7 @@
 
 #include "about_box.h"
 #include "app_icon.h"
+#include "card_focus.h"
 #include "card_table.h"
 #include "display.h"
 #include "game_runner.h"
@@ -60,11 +61,18 @@ FrmMain::FrmMain(const QString& settingsDirectory, const QString& preferencesFil
     game_.AttachTable(table_);
     StartUp(game_);
 
+    // The keyboard chooses among the cards a click may play. The table looks at them at every
+    // pause, wait and message; what a hand leaves when it ends is looked at here.
+    scene_->cardFocus().setSource([this] { return CardsToChoose(game_); });
+    connect(runner_, &GameRunner::idle, &scene_->cardFocus(), &CardFocus::refresh);
+    AddKeyHint(statusBar());
+
     if (!preferences_.restoreWindow(*this)) fitToScreen();
     view_->setFocus();
 }
 
 FrmMain::~FrmMain() {
+    scene_->cardFocus().setSource({});
     game_.AttachTable(nullptr);
 }
 

@@ -6,6 +6,7 @@
 
 #include "card_layout.h"
 #include "declarations.h"
+#include "display.h"
 #include "game_state.h"
 #include "hand_flow.h"
 
@@ -55,6 +56,17 @@ void GameRunner::clickControl(const QString& name) {
     for (const ControlAction& action : kControlActions) {
         if (action.Name == wanted) act(action.Click);
     }
+}
+
+PersonsCards CardsToChoose(const Game& g) {
+    PersonsCards cards;
+    if (!g.GameInProgress) return cards;
+    for (int i = 1; i <= CardCount; ++i) {
+        if (g.CardTable[i].Location == LocPlayerHand) cards.Held.push_back(i);
+    }
+    cards.MayPlay = g.WaitingForPlayer && !IsVisible(g, Control::FramDeclare) &&
+                    !IsVisible(g, Control::FramMarriage);
+    return cards;
 }
 
 }  // namespace corvane

@@ -4,6 +4,7 @@
 
 #include <utility>
 
+#include "card_focus.h"
 #include "procedure_runner.h"
 
 namespace corvane {
@@ -43,5 +44,10 @@ signals:
 private:
     ProcedureRunner runner_;
 };
+
+// The person's cards for the keyboard to choose from: the cards a click plays (the person's
+// holding) while a game is on, and whether the game waits for one of them now (not for a
+// declaration).
+PersonsCards CardsToChoose(const Game& g);
 
 }  // namespace corvane

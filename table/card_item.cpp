@@ -15,6 +15,7 @@ CardItem::CardItem(int index, QGraphicsItem* parent)
     // Drawn once per scale of the table at the screen's own resolution, then only copied: as
     // sharp as drawing it every time, and quick enough for a stock pile of 47 cards.
     setCacheMode(QGraphicsItem::DeviceCoordinateCache);
+    setFlag(QGraphicsItem::ItemSendsGeometryChanges);
 }
 
 void CardItem::setImage(int image) {
@@ -34,6 +35,11 @@ void CardItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget
 void CardItem::mousePressEvent(QGraphicsSceneMouseEvent* event) {
     event->accept();
     if (onPress) onPress();
+}
+
+QVariant CardItem::itemChange(GraphicsItemChange change, const QVariant& value) {
+    if (change == ItemPositionHasChanged && onMoved) onMoved();
+    return QGraphicsItem::itemChange(change, value);
 }
 
 }  // namespace corvane

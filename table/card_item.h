@@ -18,12 +18,15 @@ public:
 
     // Called when the person presses either mouse button on the card.
     std::function<void()> onPress;
+    // Called after the card has moved.
+    std::function<void()> onMoved;
 
     QRectF boundingRect() const override;
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
 
 protected:
     void mousePressEvent(QGraphicsSceneMouseEvent* event) override;
+    QVariant itemChange(GraphicsItemChange change, const QVariant& value) override;
 
 private:
     int index_;

@@ -29,6 +29,16 @@ void DrawFittedText(QPainter& painter, const QRectF& rect, int flags, const QStr
     painter.restore();
 }
 
+// The letter after "&" in a caption, in upper case; a null character when there is none.
+QChar AccessLetterOf(const QString& text) {
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != QLatin1Char('&')) continue;
+        if (text[i + 1] != QLatin1Char('&')) return text[i + 1].toUpper();
+        ++i;  // "&&" is a plain ampersand
+    }
+    return {};
+}
+
 // A control lies under the mouse when the mouse is inside its rectangle.
 bool Under(const QGraphicsItem& item, const QGraphicsSceneMouseEvent& event) {
     return item.boundingRect().contains(event.pos());
@@ -178,13 +188,8 @@ ButtonItem::ButtonItem(const ControlDesign& design, QGraphicsItem* parent)
 }
 
 QChar ButtonItem::accessLetter() const {
-    const QString text = caption();
-    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
-        if (text[i] != QLatin1Char('&')) continue;
-        if (text[i + 1] != QLatin1Char('&')) return text[i + 1].toUpper();
-        ++i;  // "&&" is a plain ampersand
-    }
-    return {};
+    const QChar letter = AccessLetterOf(caption());
+    return letter.isNull() ? AccessLetterOf(ToQString(design().Caption)) : letter;
 }
 
 void ButtonItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) {

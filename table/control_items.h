@@ -61,7 +61,8 @@ public:
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
 
     bool isDown() const { return down_; }
-    // The access letter in upper case, or a null character when the caption has none.
+    // The access letter in upper case, or a null character when the caption has none. A button
+    // whose caption the game has changed keeps the letter of its design caption.
     QChar accessLetter() const;
 
     // Reached by an access letter that other buttons shown share: Space or Enter presses it. A

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -62,6 +63,10 @@ public:
         pressed_ = pressed;
         update();
     }
+    void setChosen(bool chosen) {
+        chosen_ = chosen;
+        update();
+    }
 
 protected:
     void paintEvent(QPaintEvent*) override {
@@ -72,16 +77,22 @@ protected:
         painter.setPen(pressed_ ? LightGrey : Grey);
         painter.drawLine(0, h - 1, w - 1, h - 1);
         painter.drawLine(w - 1, h - 1, w - 1, 0);
+        if (chosen_) {
+            painter.setPen(QPen(Shadow, 1, Qt::DotLine));
+            painter.drawRect(rect().adjusted(3, 3, -5, -5));
+        }
     }
 
 private:
     bool pressed_ = false;
+    bool chosen_ = false;
 };
 
 MessageDialog::MessageDialog(SoundPlayer* sounds, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), sounds_(sounds) {
     setObjectName(QStringLiteral("MFormDeluxe"));
     setModal(true);
+    setFocusPolicy(Qt::StrongFocus);
     QFont dialogFont = font();
     dialogFont.setPixelSize(FontPixels);
     setFont(dialogFont);
@@ -96,6 +107,8 @@ MessageDialog::MessageDialog(SoundPlayer* sounds, QWidget* parent)
     messageView_ = new QScrollArea(this);
     messageView_->setObjectName(QStringLiteral("MessageView"));
     messageView_->setFrameShape(QFrame::NoFrame);
+    // The dialog takes the keys; it scrolls the message itself.
+    messageView_->setFocusPolicy(Qt::NoFocus);
     messageView_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     messageView_->setWidgetResizable(false);
     messageView_->viewport()->setAutoFillBackground(false);
@@ -128,6 +141,7 @@ int MessageDialog::showMessage(const MessageRequest& request) {
     using namespace message_geometry;
     for (int i = 0; i < 3; ++i) setButtonPressed(i, false);
     pressedIndex_ = -1;
+    keyDown_ = 0;
 
     message_->setText(ToQString(request.Text));
     const int messageWidth = ToPixels(MessageWidth);
@@ -167,13 +181,18 @@ int MessageDialog::showMessage(const MessageRequest& request) {
         buttons_[i]->setVisible(layout_.ButtonShown[i]);
         setButtonPressed(i, false);
     }
+    chooseButton(0);
 
     icon_->setGeometry(ToPixels(layout_.Icon));
     icon_->setPixmap(CardArt::dialogIcon(request.IconIndex, devicePixelRatioF()));
 
     update();
     if (sounds_ != nullptr) sounds_->play(Sound::Ringout);
-    return exec();
+    const int clicked = exec();
+    // The keys go back to the window the message came from, even where no window manager gives
+    // it the focus again (one opened from a menu would leave it nowhere).
+    if (parentWidget() != nullptr) parentWidget()->activateWindow();
+    return clicked;
 }
 
 void MessageDialog::reject() {}
@@ -220,6 +239,54 @@ bool MessageDialog::eventFilter(QObject* watched, QEvent* event) {
         default:
             return QDialog::eventFilter(watched, event);
     }
+}
+
+void MessageDialog::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Left:
+        case Qt::Key_Right: {
+            if (keyDown_ != 0) break;
+            const int step = event->key() == Qt::Key_Right ? 1 : 2;  // 2: one back, round three
+            int next = (chosenIndex_ + step) % 3;
+            while (!layout_.ButtonShown[next]) next = (next + step) % 3;
+            chooseButton(next);
+            break;
+        }
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Space:
+            if (event->isAutoRepeat() || keyDown_ != 0) break;
+            keyDown_ = event->key();
+            setButtonPressed(chosenIndex_, true);
+            break;
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+        case Qt::Key_Home:
+        case Qt::Key_End:
+            QCoreApplication::sendEvent(messageView_->verticalScrollBar(), event);
+            return;
+        default:
+            QDialog::keyPressEvent(event);
+            return;
+    }
+    event->accept();
+}
+
+void MessageDialog::keyReleaseEvent(QKeyEvent* event) {
+    if (event->isAutoRepeat() || keyDown_ == 0 || event->key() != keyDown_) {
+        QDialog::keyReleaseEvent(event);
+        return;
+    }
+    event->accept();
+    keyDown_ = 0;
+    done(chosenIndex_);
+}
+
+void MessageDialog::chooseButton(int index) {
+    chosenIndex_ = index;
+    for (int i = 0; i < 3; ++i) buttons_[i]->setChosen(i == index);
 }
 
 void MessageDialog::setButtonPressed(int index, bool pressed) {

@@ -17,7 +17,9 @@ class ButtonBox;
 
 // MFormDeluxe: the game's own frameless message dialog with a title line, a word-wrapped message,
 // an icon and one to three buttons with free captions. One dialog serves the whole run; it can
-// only be left by clicking one of its buttons.
+// only be left by one of its buttons: a click, or from the keyboard, Enter or Space on the button
+// chosen with Left and Right (the first at the start). A key counts when it went down and up
+// again in the dialog, so a key held down from before never answers, nor answers two in a row.
 //
 // Its parts carry their design names as object names: "Label3" (title), "Label2" (message, inside
 // "MessageView"), "Picture1" (icon), "Pic1(0)".."Pic1(2)" (buttons) and "Label1(0)".."Label1(2)"
@@ -42,9 +44,12 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
     void setButtonPressed(int index, bool pressed);
+    void chooseButton(int index);
 
     SoundPlayer* sounds_;
     MessageLayout layout_;
@@ -55,6 +60,8 @@ private:
     std::array<ButtonBox*, 3> buttons_{};
     std::array<QLabel*, 3> captions_{};
     int pressedIndex_ = -1;
+    int chosenIndex_ = 0;  // the button Enter or Space presses
+    int keyDown_ = 0;      // the key pressing it, while it is down
 };
 
 }  // namespace corvane

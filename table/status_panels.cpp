@@ -15,6 +15,14 @@ namespace {
 
 constexpr int kPictureSize = 16;
 
+constexpr const char* kKeyHint = "Keys: \u2190 \u2192 Enter";
+constexpr const char* kKeyHintHelp =
+    "Playing by keyboard:\n"
+    "Left and Right choose one of your cards, Enter or Space plays it.\n"
+    "In a declaration panel, press the underlined letter of a button; Esc cancels.\n"
+    "K knocks while \"Knock?\" shows (Ctrl+K while a panel is open).\n"
+    "In a message, Left and Right choose a button, Enter or Space presses it.";
+
 }  // namespace
 
 PanelPicture::PanelPicture(QWidget* parent) : QWidget(parent) {
@@ -65,6 +73,18 @@ StatusPanels::StatusPanels(QStatusBar* bar) {
         bar->addPermanentWidget(panel, design.Stretches ? 1 : 0);
         panels_[number++] = panel;
     }
+}
+
+void AddKeyHint(QStatusBar* bar) {
+    auto* hint = new QLabel(QString::fromUtf8(kKeyHint), bar);
+    hint->setObjectName(QStringLiteral("KeyHint"));
+    hint->setToolTip(QString::fromUtf8(kKeyHintHelp));
+    // Drawn quietly, as a note rather than a read-out of the game.
+    QPalette quiet = hint->palette();
+    quiet.setColor(QPalette::WindowText, quiet.color(QPalette::PlaceholderText));
+    hint->setPalette(quiet);
+    hint->setContentsMargins(6, 0, 4, 0);
+    bar->addPermanentWidget(hint);
 }
 
 }  // namespace corvane

@@ -52,4 +52,8 @@ private:
     std::array<StatusPanel*, 5> panels_{};  // 1..4
 };
 
+// A short note after the panels that the game can be played from the keyboard; its tooltip
+// tells how.
+void AddKeyHint(QStatusBar* bar);
+
 }  // namespace corvane

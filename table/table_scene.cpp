@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "card_focus.h"
 #include "card_item.h"
 #include "control_items.h"
 #include "control_layout.h"
@@ -24,9 +25,19 @@ bool StacksWithCards(ControlKind kind) {
     return kind == ControlKind::Frame || kind == ControlKind::Panel || kind == ControlKind::Button;
 }
 
+// The buttons that Escape presses, each leaving its panel: Cancel ends the declaring turn, O.K
+// puts the meld reminder away.
+constexpr std::string_view kEscapeButtons[] = {"CmdCancel", "Command1"};
+
+// The letter of a letter key, in upper case; a null character for any other key.
+QChar LetterOf(int key) {
+    if (key < Qt::Key_A || key > Qt::Key_Z) return {};
+    return QLatin1Char(static_cast<char>('A' + (key - Qt::Key_A)));
+}
+
 }  // namespace
 
-TableScene::TableScene(QObject* parent) : QGraphicsScene(parent) {
+TableScene::TableScene(QObject* parent) : QGraphicsScene(parent), focus_(new CardFocus(this)) {
     setSceneRect(0, 0, TableWidth, TableHeight);
     setItemIndexMethod(QGraphicsScene::NoIndex);  // few items, many moves
 
@@ -58,9 +69,16 @@ TableScene::TableScene(QObject* parent) : QGraphicsScene(parent) {
             QMetaObject::invokeMethod(
                 this, [this, i] { emit cardClicked(i); }, Qt::QueuedConnection);
         };
+        card->onMoved = [this, card] { focus_->follow(card); };
         addItem(card);
         cards_[i] = card;
     }
+    focus_->keepAbove(front_);
+}
+
+TableScene::~TableScene() {
+    // The cards go before the focus does: they tell it nothing more.
+    for (int i = 1; i <= CardCount; ++i) cards_[i]->onMoved = nullptr;
 }
 
 ControlItem* TableScene::control(Control control) const {
@@ -78,47 +96,89 @@ ControlItem* TableScene::control(std::string_view name) const {
 
 void TableScene::bringToFront(QGraphicsItem* item) {
     item->setZValue(++front_);
+    if (dynamic_cast<CardItem*>(item) != nullptr) focus_->keepAbove(front_);
 }
 
-std::vector<ButtonItem*> TableScene::buttonsForAccessKey(const QKeyEvent& event) const {
+void TableScene::keyPressEvent(QKeyEvent* event) {
+    const std::function<void()> action = keyAction(*event);
+    if (!action) {
+        QGraphicsScene::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    const bool moving = event->key() == Qt::Key_Left || event->key() == Qt::Key_Right;
+    if (moving || !event->isAutoRepeat()) action();
+}
+
+std::function<void()> TableScene::keyAction(const QKeyEvent& key) {
+    const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
+    const bool plain = modifiers == Qt::NoModifier;
+    const int card = focus_->card();
+    switch (key.key()) {
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+            if (!plain || card == 0) return {};
+            return [this, step = key.key() == Qt::Key_Right ? 1 : -1] { focus_->step(step); };
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Space:
+            if (!plain) return {};
+            if (const ButtonItem* reached = accessFocus()) return reached->onClick;
+            // The card is played the way a click on it plays it.
+            if (card != 0) return cards_[card]->onPress;
+            return {};
+        case Qt::Key_Escape:
+            if (const ControlItem* button = escapeButton(); plain && button != nullptr) {
+                return button->onClick;
+            }
+            return {};
+        default:
+            break;
+    }
+    const QChar letter = LetterOf(key.key());
+    if (letter.isNull()) return {};
+    const bool typed = plain || modifiers == Qt::ShiftModifier;
+    if (modifiers == Qt::AltModifier || typed) {
+        const std::vector<ButtonItem*> sharing = buttonsWithLetter(letter);
+        if (sharing.size() == 1) return sharing.front()->onClick;
+        if (sharing.size() > 1) {
+            const auto reached = std::find(sharing.begin(), sharing.end(), accessFocus());
+            const bool wrap = reached == sharing.end() || std::next(reached) == sharing.end();
+            ButtonItem* next = wrap ? sharing.front() : *std::next(reached);
+            return [this, next] { setAccessFocus(next); };
+        }
+    }
+    const ControlItem* knock = control(Control::LblKnock);
+    if (letter == QLatin1Char('K') && (typed || modifiers == Qt::ControlModifier) &&
+        knock->isVisible()) {
+        return knock->onClick;
+    }
+    return {};
+}
+
+std::vector<ButtonItem*> TableScene::buttonsWithLetter(QChar letter) const {
     std::vector<ButtonItem*> sharing;
-    const int key = event.key();
-    if (!(event.modifiers() & Qt::AltModifier) || key < Qt::Key_A || key > Qt::Key_Z)
-        return sharing;
-    const QChar letter(QLatin1Char(static_cast<char>('A' + (key - Qt::Key_A))));
     for (ControlItem* item : controls_) {
         auto* button = dynamic_cast<ButtonItem*>(item);
-        if (button != nullptr && button->isVisible() && button->accessLetter() == letter &&
-            button->onClick) {
+        if (button != nullptr && button->isVisible() && button->onClick &&
+            button->accessLetter() == letter) {
             sharing.push_back(button);
         }
     }
     return sharing;
 }
 
-void TableScene::keyPressEvent(QKeyEvent* event) {
-    const int key = event->key();
-    const std::vector<ButtonItem*> sharing = buttonsForAccessKey(*event);
-    if (sharing.size() == 1) {
-        sharing.front()->onClick();
-        event->accept();
-        return;
+ControlItem* TableScene::escapeButton() const {
+    ControlItem* front = nullptr;
+    for (const std::string_view name : kEscapeButtons) {
+        ControlItem* button = control(name);
+        if (button == nullptr || !button->isVisible() || !button->onClick) continue;
+        if (front == nullptr ||
+            button->topLevelItem()->zValue() > front->topLevelItem()->zValue()) {
+            front = button;
+        }
     }
-    if (sharing.size() > 1) {
-        const auto reached = std::find(sharing.begin(), sharing.end(), accessFocus());
-        const bool wrap = reached == sharing.end() || std::next(reached) == sharing.end();
-        setAccessFocus(wrap ? sharing.front() : *std::next(reached));
-        event->accept();
-        return;
-    }
-    const bool press = key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
-    ButtonItem* reached = accessFocus();
-    if (press && reached != nullptr && reached->onClick) {
-        reached->onClick();
-        event->accept();
-        return;
-    }
-    QGraphicsScene::keyPressEvent(event);
+    return front;
 }
 
 void TableScene::setAccessFocus(ButtonItem* button) {

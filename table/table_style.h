@@ -30,6 +30,12 @@ inline const QColor ButtonShadow{0x80, 0x7a, 0x6a};
 inline const QColor ButtonDarkShadow{0x30, 0x2c, 0x24};
 inline const QColor ButtonText{0x10, 0x10, 0x10};
 
+// The ring round the card chosen with the keyboard.
+inline const QColor FocusMarkLine{0xff, 0xd4, 0x00};
+inline const QColor FocusMarkEdge{0x10, 0x10, 0x10, 0xc0};
+inline constexpr int FocusMarkWidth = 80;
+inline constexpr int FocusMarkRadius = 90;
+
 inline constexpr int FrameLineWidth = 24;
 inline constexpr int FrameCornerRadius = 70;
 inline constexpr int BevelWidth = 30;

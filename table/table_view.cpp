@@ -40,7 +40,7 @@ qreal TableView::scale() const {
 
 bool TableView::event(QEvent* event) {
     if (event->type() == QEvent::ShortcutOverride &&
-        !table_->buttonsForAccessKey(*static_cast<QKeyEvent*>(event)).empty()) {
+        table_->takesKey(*static_cast<QKeyEvent*>(event))) {
         event->accept();
         return true;
     }

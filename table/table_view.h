@@ -21,7 +21,8 @@ public:
     qreal scale() const;
 
 protected:
-    // A shown button's access letter goes to the button before the menu bar's letters.
+    // A key the table acts on (a shown button's access letter, a card key) goes to the table
+    // before the window's shortcuts and the menu bar's letters.
     bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void drawBackground(QPainter* painter, const QRectF& rect) override;

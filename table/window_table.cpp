@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <chrono>
 
+#include "card_focus.h"
 #include "card_glide.h"
 #include "card_item.h"
 #include "control_items.h"
@@ -102,12 +103,14 @@ void WindowTable::ProcessEventsUntil(std::int64_t deadline) {
     timer.setTimerType(Qt::PreciseTimer);
     connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
     timer.start(std::chrono::milliseconds(remaining));
+    scene_->cardFocus().refresh();
     glide_->start(static_cast<int>(remaining));
     runLoop(loop, pauses_);
     glide_->finish();
 }
 
 bool WindowTable::WaitForPlayer() {
+    scene_->cardFocus().refresh();
     emit waitStarted();
     QEventLoop loop;
     // Once the application is quitting no loop runs any more, and nobody can act.
@@ -141,6 +144,7 @@ void WindowTable::PlaySound(Sound sound) {
 }
 
 int WindowTable::ShowMessage(const MessageRequest& request) {
+    scene_->cardFocus().refresh();
     emit messageShown(request);
     return dialog_->showMessage(request);
 }

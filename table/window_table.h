@@ -24,7 +24,8 @@ class TableScene;
 // Pauses and waits run nested event loops that sleep until the next event or the deadline, so the
 // window stays responsive without using the processor. Both end at once when the running hand is
 // over or given up, so that a new game or the end of the program never has to wait for an old hand.
-// The cards moved before a pause glide to their places during it.
+// The cards moved before a pause glide to their places during it. Whenever the window lets the
+// person see the game (a pause, a wait, a message), the keyboard's card mark is brought up to date.
 class WindowTable : public QObject, public Table {
     Q_OBJECT
 

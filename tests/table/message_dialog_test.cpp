@@ -1,5 +1,6 @@
 #include "message_dialog.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QScreen>
 #include <QScrollArea>
@@ -8,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <vector>
 
 #include "card_art.h"
@@ -127,6 +129,49 @@ TEST_F(MessageDialogTest, AButtonLooksPressedFromMouseDownAndOnlyAClickOnOneLeav
         EXPECT_EQ(Pixel(0, {1, 1}), lightGrey);
         EXPECT_EQ(DialogButton(dialog, 0)->geometry(), QRect(1, 1, 83, 18));
     });
+}
+
+// Keys as the dialog gets them: "Return" goes down and up; "held:Return" comes as the window
+// system repeats a key held down; "up:Return" only goes up.
+void SendKeys(QWidget& dialog, const std::string& keys) {
+    std::istringstream words{keys};
+    for (std::string word; words >> word;) {
+        const bool held = word.starts_with("held:");
+        const bool upOnly = word.starts_with("up:");
+        const QString name = QString::fromStdString(word.substr(word.find(':') + 1));
+        const int key = QKeySequence(name)[0].key();
+        for (int i = 0; i < (held ? 3 : 1); ++i) {
+            for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+                if (upOnly && type == QEvent::KeyPress) continue;
+                QKeyEvent event(type, key, Qt::NoModifier, QString(), held);
+                QApplication::sendEvent(&dialog, &event);
+            }
+        }
+    }
+}
+
+TEST_F(MessageDialogTest, EnterOrSpacePressTheChosenButtonOnlyWhenPressedInTheDialog) {
+    const struct {
+        const char* name;
+        const char* keys;
+        int answer;  // -1: the dialog is still open
+    } rows[] = {
+        {"Enter presses the first button", "Return", 0},
+        {"Right chooses the next, Space presses it", "Right Space", 1},
+        {"Left goes round to the last", "Left Return", 1},
+        {"a key held down from before the dialog answers nothing", "held:Return up:Return", -1},
+        {"Escape answers nothing", "Escape", -1},
+    };
+    const MessageRequest request{
+        "Player do you want to leave?", "No Continue", "Yes Exit", "", 2, "Really Exit?"};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        QTimer::singleShot(0, &dialog, [&] {
+            SendKeys(dialog, row.keys);
+            if (dialog.isVisible()) dialog.done(-1);
+        });
+        EXPECT_EQ(dialog.showMessage(request), row.answer);
+    }
 }
 
 }  // namespace
