@@ -395,9 +395,10 @@ TEST_F(MainWindowTest, PauseAndWaitSleepInsteadOfSpinning) {
     const std::int64_t took = window.table().TickCount() - start;
     const double busy = 1000.0 * double(std::clock() - before) / CLOCKS_PER_SEC;
     EXPECT_GE(took, 800);
-    // Sleeping costs well under a millisecond; a spinning loop gets more than a tenth of a core
-    // even on a loaded machine.
-    EXPECT_LT(busy, took / 10.0) << "milliseconds of processor time in " << took << " ms";
+    // Sleeping costs well under a millisecond; a spinning loop keeps a core busy. The bound is
+    // loose, as the sanitizers and a machine loaded with other tests cost time of their own; the
+    // benchmark gives the figure.
+    EXPECT_LT(busy, took / 3.0) << "milliseconds of processor time in " << took << " ms";
 }
 
 TEST_F(MainWindowTest, NewGameLetsTheRunningProcedureReturnThenDealsOnce) {
