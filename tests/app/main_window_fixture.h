@@ -35,8 +35,8 @@ inline void WaitingHand(Game& g) {
     WaitForPlayer(g);
 }
 
-// How the person answers one of the system's boxes (the name question, the name input box, a
-// plain notice): its first button (Yes, OK) or its second (No, Cancel), with a text typed first.
+// How the person answers one of the system's boxes: its first button (Yes, OK) or its second
+// (No, Cancel), with a text typed first.
 struct BoxReply {
     bool Accept = true;
     QString Text;
@@ -44,8 +44,9 @@ struct BoxReply {
 
 // The main window on the screen with a fast game and a settings folder of its own. The game's
 // messages are recorded and answered with the buttons in `answers`, then with `answer`; the
-// system's boxes are recorded and answered from `boxReplies`, then with their first button. A game
-// still running after 20 seconds fails the test instead of hanging it.
+// system's boxes are recorded and answered from `boxReplies`, then with their first button.
+// `atWaits` act at the next waits for the person, one each. A game still running 20 seconds after
+// the test or its last `Play` began fails the test instead of hanging it.
 class MainWindowFixture : public testing::Test {
 protected:
     void SetUp() override {
@@ -55,19 +56,42 @@ protected:
         QObject::connect(&window.table(), &WindowTable::messageShown, &window,
                          [this](const MessageRequest& request) {
                              shown.push_back(request);
-                             int button = answer;
-                             if (!answers.empty()) {
-                                 button = answers.front();
-                                 answers.pop_front();
-                             }
+                             const int button = answers.empty() ? answer : answers.front();
+                             if (!answers.empty()) answers.pop_front();
                              qt_test::AnswerDialog(button);
                          });
+        // Queued, so that an act runs inside the wait's own loop.
+        QObject::connect(
+            &window.table(), &WindowTable::waitStarted, &window,
+            [this] {
+                if (atWaits.empty()) return;
+                const std::function<void()> act = atWaits.front();
+                atWaits.pop_front();
+                act();
+            },
+            Qt::QueuedConnection);
         QObject::connect(&robot, &QTimer::timeout, &window, [this] { AnswerSystemBox(); });
         robot.start(5);
-        QTimer::singleShot(20000, &window, [this] {
+        QObject::connect(&deadline, &QTimer::timeout, &window, [this] {
             ADD_FAILURE() << "the game was still running after 20 seconds";
             window.runner().stop();
         });
+        deadline.setSingleShot(true);
+        deadline.start(20000);
+    }
+
+    // Deals a seeded game in which the person leads, or Tarvish does (and plays first), runs
+    // `acts` at the first waits for the person and gives the game up after the last.
+    void Play(bool personLeads, std::deque<std::function<void()>> acts) {
+        Prepare(g, 1234, personLeads ? PlayerPerson : PlayerTarvish);
+        acts.back() = [this, last = acts.back()] {
+            last();
+            window.runner().stop();
+        };
+        atWaits = std::move(acts);
+        deadline.start(20000);
+        window.newGame();
+        EXPECT_FALSE(window.runner().running());
     }
 
     void Trigger(const char* control) {
@@ -88,6 +112,14 @@ protected:
         return titles;
     }
 
+    std::vector<int> CardsAt(int location) const {
+        std::vector<int> cards;
+        for (int i = 1; i <= CardCount; ++i) {
+            if (g.CardTable[i].Location == location) cards.push_back(i);
+        }
+        return cards;
+    }
+
     QTemporaryDir settingsFolder;
     FrmMain window{settingsFolder.path(), settingsFolder.filePath("preferences.ini")};
     Game& g = window.game();
@@ -96,42 +128,36 @@ protected:
     int answer = 0;
     std::deque<BoxReply> boxReplies;
     std::vector<std::string> boxesShown;  // "title: text"
+    std::deque<std::function<void()>> atWaits;
 
 private:
     void AnswerSystemBox() {
         QWidget* modal = QApplication::activeModalWidget();
-        if (modal == nullptr || !modal->isVisible()) return;
         auto* box = qobject_cast<QMessageBox*>(modal);
         auto* input = qobject_cast<QInputDialog*>(modal);
-        if (box == nullptr && input == nullptr) return;
+        if ((box == nullptr && input == nullptr) || !modal->isVisible()) return;
         const BoxReply reply = boxReplies.empty() ? BoxReply{} : boxReplies.front();
         if (!boxReplies.empty()) boxReplies.pop_front();
-        if (box != nullptr) {
-            boxesShown.push_back((box->windowTitle() + ": " + box->text()).toStdString());
-            for (QAbstractButton* button : box->buttons()) {
-                const QMessageBox::ButtonRole role = box->buttonRole(button);
-                const bool accepts =
-                    role == QMessageBox::YesRole || role == QMessageBox::AcceptRole;
-                if (accepts == reply.Accept) {
-                    button->click();
-                    return;
-                }
-            }
-            ADD_FAILURE() << "no button to answer " << box->text().toStdString();
-            box->done(-1);
+        if (input != nullptr) {
+            boxesShown.push_back((input->windowTitle() + ": " + input->labelText()).toStdString());
+            EXPECT_TRUE(input->textValue().isEmpty()) << "the entry field starts empty";
+            input->setTextValue(reply.Text);
+            reply.Accept ? input->accept() : input->reject();
             return;
         }
-        boxesShown.push_back((input->windowTitle() + ": " + input->labelText()).toStdString());
-        EXPECT_TRUE(input->textValue().isEmpty()) << "the entry field starts empty";
-        input->setTextValue(reply.Text);
-        if (reply.Accept) {
-            input->accept();
-        } else {
-            input->reject();
+        boxesShown.push_back((box->windowTitle() + ": " + box->text()).toStdString());
+        for (QAbstractButton* button : box->buttons()) {
+            const QMessageBox::ButtonRole role = box->buttonRole(button);
+            if ((role == QMessageBox::YesRole || role == QMessageBox::AcceptRole) == reply.Accept) {
+                return button->click();
+            }
         }
+        ADD_FAILURE() << "no button to answer " << box->text().toStdString();
+        box->done(-1);
     }
 
     QTimer robot;
+    QTimer deadline;
 };
 
 }  // namespace corvane

@@ -18,18 +18,12 @@
 namespace corvane {
 namespace {
 
-// What the person sees of one showing of the game's dialog: "title|text|button1|button2|icon",
-// with a third button's caption, were there one, just before the icon.
-std::string Seen(const MessageRequest& shown) {
-    return shown.Title + "|" + shown.Text + "|" + shown.Button1 + "|" + shown.Button2 + "|" +
-           shown.Button3 + std::to_string(shown.IconIndex);
-}
-
 class MenuCommandsTest : public MainWindowFixture {
 protected:
     // Before each command: Ann has won three games to two at medium speed, target 1000, no
     // game in progress, no settings file yet.
     void Reset() {
+        window.show();
         g.Stats = {0, 3, 2};
         g.Speed = SpeedMedium;
         g.TargetScore = 1000;
@@ -45,9 +39,14 @@ protected:
         shown.clear();
         boxesShown.clear();
     }
-    std::vector<std::string> SeenAll() const {
+    // What the person saw of the game's dialogs: "title|text|button1|button2|icon", with a third
+    // button's caption, were there one, just before the icon.
+    std::vector<std::string> Seen() const {
         std::vector<std::string> seen;
-        for (const MessageRequest& request : shown) seen.push_back(Seen(request));
+        for (const MessageRequest& m : shown) {
+            seen.push_back(m.Title + "|" + m.Text + "|" + m.Button1 + "|" + m.Button2 + "|" +
+                           m.Button3 + std::to_string(m.IconIndex));
+        }
         return seen;
     }
 };
@@ -58,54 +57,74 @@ TEST_F(MenuCommandsTest, EachCommandAsksShowsAndWritesAsItShould) {
     const std::string erase =
         "Really Erase?|Ann This will erase all statistice of games won and lost. Erase them?|Yes "
         "|No|2";
+    const std::string reallyExit = "Really Exit?| Do you really wish to exit?|Yes Exit|Carry On|2";
+    const std::string exitInGame =
+        "Really Exit?|Ann You are in the middle of a game. Do you really wish to Exit the game "
+        "with no Save?|No Continue|Yes Exit|2";
+    const QByteArray same = "3,2,75,\"Ann\",1000\r\n";
     const struct {
-        const char* command;
+        const char* command;  // a menu item, "close box" or "system close"
         bool inGame;
-        int answer;
-        std::string seen;
+        std::deque<int> answers;
+        std::vector<std::string> seen;
         QByteArray file;      // empty: none written
         std::string caption;  // of the main window afterwards; empty: unchanged
     } rows[] = {
-        {"Mnu500", false, 0, "Target of 500|" + to + "500 only. " + saved, "3,2,75,\"Ann\",500\r\n",
-         "Corvane - Target 500"},
-        {"Mnu1000", true, 0, "Target of 1000|" + to + "1000 only." + saved,
-         "3,2,75,\"Ann\",1000\r\n", "Corvane - Target 1000"},
-        {"Mnu2000", false, 0, "Target of 2000|" + to + "2000 only." + saved,
+        {"Mnu500", false, {0}, {"Target of 500|" + to + "500 only. " + saved},
+         "3,2,75,\"Ann\",500\r\n", "Corvane - Target 500"},
+        {"Mnu1000", true, {0}, {"Target of 1000|" + to + "1000 only." + saved}, same,
+         "Corvane - Target 1000"},
+        {"Mnu2000", false, {0}, {"Target of 2000|" + to + "2000 only." + saved},
          "3,2,75,\"Ann\",2000\r\n", "Corvane - Target 2000"},
-        {"MnuSlow", false, 0, "Slow Cards|The cards will now play slowly.|Right||3",
+        {"MnuSlow", false, {0}, {"Slow Cards|The cards will now play slowly.|Right||3"},
          "3,2,200,\"Ann\",1000\r\n", ""},
-        {"MnuMedium", false, 0,
-         "Medium Speed Cards|The cards will now play at a medium rate.|Right||3",
-         "3,2,75,\"Ann\",1000\r\n", ""},
-        {"MnuFast", true, 0, "Fast Cards|The cards will now play at a fast Speed.|Right||3",
+        {"MnuMedium", false, {0},
+         {"Medium Speed Cards|The cards will now play at a medium rate.|Right||3"}, same, ""},
+        {"MnuFast", true, {0}, {"Fast Cards|The cards will now play at a fast Speed.|Right||3"},
          "3,2,15,\"Ann\",1000\r\n", ""},
-        {"MnuStats", false, 0,
-         "Current Statistics|Ann you have played a total of 5 games, and won 3 against Tarvish "
-         "winning 2 games|Right||3",
-         "3,2,75,\"Ann\",1000\r\n", ""},
-        {"MnuDelete", false, 0, erase, "0,0,75,\"Ann\",1000\r\n", ""},
-        {"MnuDelete", false, 1, erase, "", ""},
-        {"MnuNew", true, 0,
-         "Leave this game?|You are in the middle of a game. Really start a new one?|No "
-         "Continue|Yes New Game|2",
+        {"MnuStats", false, {0},
+         {"Current Statistics|Ann you have played a total of 5 games, and won 3 against Tarvish "
+          "winning 2 games|Right||3"},
+         same, ""},
+        {"MnuDelete", false, {0}, {erase}, "0,0,75,\"Ann\",1000\r\n", ""},
+        {"MnuDelete", false, {1}, {erase}, "", ""},
+        {"MnuNew", true, {0},
+         {"Leave this game?|You are in the middle of a game. Really start a new one?|No "
+          "Continue|Yes New Game|2"},
          "", ""},
-        {"MnuExit", true, 0,
-         "Really Exit?|Ann You are in the middle of a game. Do you really wish to Exit the game "
-         "with no Save?|No Continue|Yes Exit|2",
-         "", ""},
+        {"MnuExit", true, {0}, {exitInGame}, "", ""},
+        {"MnuExit", true, {1}, {exitInGame}, same, ""},
+        {"MnuExit", false, {}, {}, same, ""},
+        {"close box", false, {1}, {reallyExit}, "", ""},
+        {"close box", false, {0}, {reallyExit}, same, ""},
+        {"close box", true, {0, 0}, {reallyExit, exitInGame}, "", ""},
+        {"close box", true, {0, 1}, {reallyExit, exitInGame}, same, ""},
+        {"system close", true, {}, {}, same, ""},
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(std::string(row.command) + (row.inGame ? " in a game" : ""));
+        const std::string command = row.command;
+        SCOPED_TRACE(command + (row.inGame ? " in a game" : "") + ", answers " +
+                     testing::PrintToString(row.answers));
         Reset();
+        window.helpPages().showPage(1);
         g.GameInProgress = row.inGame;
-        answer = row.answer;
+        answers = row.answers;
         const std::string caption = window.windowTitle().toStdString();
-        Trigger(row.command);
-        EXPECT_EQ(SeenAll(), std::vector{row.seen});
+        if (command == "close box") {
+            qt_test::CloseBox(window);
+        } else if (command == "system close") {
+            window.close();
+        } else {
+            Trigger(row.command);
+        }
+        EXPECT_EQ(Seen(), row.seen);
         EXPECT_EQ(SettingsBytes(), row.file);
         EXPECT_EQ(window.windowTitle().toStdString(), row.caption.empty() ? caption : row.caption);
         EXPECT_EQ(g.GameInProgress, row.inGame) << "the game goes on";
-        EXPECT_TRUE(window.isVisible());
+        // Leaving writes the file first; every window of the program closes.
+        const bool leaves = !command.starts_with("Mnu") || command == "MnuExit";
+        EXPECT_EQ(window.isVisible(), !leaves || row.file.isEmpty());
+        EXPECT_EQ(window.helpPages().page(1)->isVisible(), window.isVisible());
     }
 }
 
@@ -143,44 +162,6 @@ TEST_F(MenuCommandsTest, EnterYourNameAsksThenTakesTheNameEntered) {
         for (const Control label : {Control::LblPlayer, Lblpname(0), Lblpname(1)}) {
             EXPECT_EQ(window.scene().control(label)->caption().toStdString(), row.playerName);
         }
-    }
-}
-
-TEST_F(MenuCommandsTest, TheCloseBoxAsksAndTheSystemsCloseDoesNot) {
-    enum How { CloseBox, SystemClose, ExitCommand };
-    const std::string reallyExit = "Really Exit?| Do you really wish to exit?|Yes Exit|Carry On|2";
-    const std::string inGame =
-        "Really Exit?|Ann You are in the middle of a game. Do you really wish to Exit the game "
-        "with no Save?|No Continue|Yes Exit|2";
-    const struct {
-        const char* name;
-        How how;
-        bool inGame;
-        std::deque<int> answers;
-        std::vector<std::string> seen;
-        bool closes;
-    } rows[] = {
-        {"Carry On", CloseBox, false, {1}, {reallyExit}, false},
-        {"Yes Exit", CloseBox, false, {0}, {reallyExit}, true},
-        {"Yes Exit, No Continue", CloseBox, true, {0, 0}, {reallyExit, inGame}, false},
-        {"Yes Exit twice", CloseBox, true, {0, 1}, {reallyExit, inGame}, true},
-        {"the system closes", SystemClose, true, {}, {}, true},
-        {"Exit outside a game", ExitCommand, false, {}, {}, true},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        window.show();
-        Reset();
-        window.helpPages().showPage(1);
-        g.GameInProgress = row.inGame;
-        answers = row.answers;
-        if (row.how == CloseBox) qt_test::CloseBox(window);
-        if (row.how == SystemClose) window.close();
-        if (row.how == ExitCommand) Trigger("MnuExit");
-        EXPECT_EQ(SeenAll(), row.seen);
-        EXPECT_EQ(window.isVisible(), !row.closes);
-        EXPECT_EQ(window.helpPages().page(1)->isVisible(), !row.closes) << "every window closes";
-        EXPECT_EQ(SettingsBytes(), row.closes ? "3,2,75,\"Ann\",1000\r\n" : "");
     }
 }
 
@@ -226,19 +207,18 @@ TEST_F(MenuCommandsTest, AFailedWriteIsToldOnceAndTheGameGoesOn) {
 }
 
 TEST_F(MenuCommandsTest, ShortcutsOpenTheirWindowsOnceAndModeless) {
-    const std::vector<std::pair<QKeySequence, const char*>> shortcuts{
-        {Qt::Key_F1, "MnuMainHelp"},
-        {Qt::Key_F2, "MnuNew"},
-        {Qt::Key_F3, "MnuMeldHelp"},
-        {Qt::CTRL | Qt::Key_X, "MnuExit"}};
-    for (const auto& [keys, control] : shortcuts) {
+    for (const auto& [keys, control] : std::vector<std::pair<QKeySequence, const char*>>{
+             {Qt::Key_F1, "MnuMainHelp"},
+             {Qt::Key_F2, "MnuNew"},
+             {Qt::Key_F3, "MnuMeldHelp"},
+             {Qt::CTRL | Qt::Key_X, "MnuExit"}}) {
         EXPECT_EQ(window.findChild<QAction*>(control)->shortcut(), keys) << control;
     }
     std::vector<std::string> bar;
-    for (const QAction* menu : window.menuBar()->actions())
+    for (const QAction* menu : window.menuBar()->actions()) {
         bar.push_back(menu->text().toStdString());
+    }
     EXPECT_EQ(bar, (std::vector<std::string>{"&Play", "&Help", "&Options", "&About"}));
-
     for (int twice = 0; twice < 2; ++twice) {
         for (const char* command : {"MnuMeldHelp", "MnuMainHelp", "MnuAbout"}) Trigger(command);
     }
