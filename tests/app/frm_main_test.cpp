@@ -110,7 +110,8 @@ TEST_F(MainWindowTest, PauseLastsItsTimeAndHandlesWhatArrivesMeanwhile) {
         QObject context;  // takes the row's timers with it
         bool posted = false;
         bool timed = false;
-        QMetaObject::invokeMethod(&context, [&] { posted = true; }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            &context, [&] { posted = true; }, Qt::QueuedConnection);
         QTimer::singleShot(5, &context, [&] { timed = true; });
         const std::int64_t start = window.table().TickCount();
         g.PauseTime = ms;

@@ -39,13 +39,13 @@ protected:
         shown.clear();
         boxesShown.clear();
     }
-    // What the person saw of the game's dialogs: "title|text|button1|button2|icon", with a third
-    // button's caption, were there one, just before the icon.
-    std::vector<std::string> Seen() const {
-        std::vector<std::string> seen;
+    // What the person saw of the game's dialogs, one a line: "title|text|button1|button2|icon",
+    // with a third button's caption, were there one, just before the icon.
+    std::string Seen() const {
+        std::string seen;
         for (const MessageRequest& m : shown) {
-            seen.push_back(m.Title + "|" + m.Text + "|" + m.Button1 + "|" + m.Button2 + "|" +
-                           m.Button3 + std::to_string(m.IconIndex));
+            seen += (seen.empty() ? "" : "\n") + m.Title + "|" + m.Text + "|" + m.Button1 + "|" +
+                    m.Button2 + "|" + m.Button3 + std::to_string(m.IconIndex);
         }
         return seen;
     }
@@ -65,50 +65,50 @@ TEST_F(MenuCommandsTest, EachCommandAsksShowsAndWritesAsItShould) {
     const struct {
         const char* command;  // a menu item, "close box" or "system close"
         bool inGame;
-        std::deque<int> answers;
-        std::vector<std::string> seen;
+        const char* answers;  // the buttons clicked, one digit each
+        std::string seen;
         QByteArray file;      // empty: none written
         std::string caption;  // of the main window afterwards; empty: unchanged
     } rows[] = {
-        {"Mnu500", false, {0}, {"Target of 500|" + to + "500 only. " + saved},
+        {"Mnu500", false, "0", "Target of 500|" + to + "500 only. " + saved,
          "3,2,75,\"Ann\",500\r\n", "Corvane - Target 500"},
-        {"Mnu1000", true, {0}, {"Target of 1000|" + to + "1000 only." + saved}, same,
+        {"Mnu1000", true, "0", "Target of 1000|" + to + "1000 only." + saved, same,
          "Corvane - Target 1000"},
-        {"Mnu2000", false, {0}, {"Target of 2000|" + to + "2000 only." + saved},
+        {"Mnu2000", false, "0", "Target of 2000|" + to + "2000 only." + saved,
          "3,2,75,\"Ann\",2000\r\n", "Corvane - Target 2000"},
-        {"MnuSlow", false, {0}, {"Slow Cards|The cards will now play slowly.|Right||3"},
+        {"MnuSlow", false, "0", "Slow Cards|The cards will now play slowly.|Right||3",
          "3,2,200,\"Ann\",1000\r\n", ""},
-        {"MnuMedium", false, {0},
-         {"Medium Speed Cards|The cards will now play at a medium rate.|Right||3"}, same, ""},
-        {"MnuFast", true, {0}, {"Fast Cards|The cards will now play at a fast Speed.|Right||3"},
+        {"MnuMedium", false, "0",
+         "Medium Speed Cards|The cards will now play at a medium rate.|Right||3", same, ""},
+        {"MnuFast", true, "0", "Fast Cards|The cards will now play at a fast Speed.|Right||3",
          "3,2,15,\"Ann\",1000\r\n", ""},
-        {"MnuStats", false, {0},
-         {"Current Statistics|Ann you have played a total of 5 games, and won 3 against Tarvish "
-          "winning 2 games|Right||3"},
+        {"MnuStats", false, "0",
+         "Current Statistics|Ann you have played a total of 5 games, and won 3 against Tarvish "
+         "winning 2 games|Right||3",
          same, ""},
-        {"MnuDelete", false, {0}, {erase}, "0,0,75,\"Ann\",1000\r\n", ""},
-        {"MnuDelete", false, {1}, {erase}, "", ""},
-        {"MnuNew", true, {0},
-         {"Leave this game?|You are in the middle of a game. Really start a new one?|No "
-          "Continue|Yes New Game|2"},
+        {"MnuDelete", false, "0", erase, "0,0,75,\"Ann\",1000\r\n", ""},
+        {"MnuDelete", false, "1", erase, "", ""},
+        {"MnuNew", true, "0",
+         "Leave this game?|You are in the middle of a game. Really start a new one?|No "
+         "Continue|Yes New Game|2",
          "", ""},
-        {"MnuExit", true, {0}, {exitInGame}, "", ""},
-        {"MnuExit", true, {1}, {exitInGame}, same, ""},
-        {"MnuExit", false, {}, {}, same, ""},
-        {"close box", false, {1}, {reallyExit}, "", ""},
-        {"close box", false, {0}, {reallyExit}, same, ""},
-        {"close box", true, {0, 0}, {reallyExit, exitInGame}, "", ""},
-        {"close box", true, {0, 1}, {reallyExit, exitInGame}, same, ""},
-        {"system close", true, {}, {}, same, ""},
+        {"MnuExit", true, "0", exitInGame, "", ""},
+        {"MnuExit", true, "1", exitInGame, same, ""},
+        {"MnuExit", false, "", "", same, ""},
+        {"close box", false, "1", reallyExit, "", ""},
+        {"close box", false, "0", reallyExit, same, ""},
+        {"close box", true, "00", reallyExit + "\n" + exitInGame, "", ""},
+        {"close box", true, "01", reallyExit + "\n" + exitInGame, same, ""},
+        {"system close", true, "", "", same, ""},
     };
     for (const auto& row : rows) {
         const std::string command = row.command;
-        SCOPED_TRACE(command + (row.inGame ? " in a game" : "") + ", answers " +
-                     testing::PrintToString(row.answers));
+        SCOPED_TRACE(command + (row.inGame ? " in a game" : "") + ", answered " + row.answers);
         Reset();
         window.helpPages().showPage(1);
         g.GameInProgress = row.inGame;
-        answers = row.answers;
+        answers.clear();
+        for (const char digit : std::string_view(row.answers)) answers.push_back(digit - '0');
         const std::string caption = window.windowTitle().toStdString();
         if (command == "close box") {
             qt_test::CloseBox(window);
@@ -207,11 +207,11 @@ TEST_F(MenuCommandsTest, AFailedWriteIsToldOnceAndTheGameGoesOn) {
 }
 
 TEST_F(MenuCommandsTest, ShortcutsOpenTheirWindowsOnceAndModeless) {
-    for (const auto& [keys, control] : std::vector<std::pair<QKeySequence, const char*>>{
-             {Qt::Key_F1, "MnuMainHelp"},
-             {Qt::Key_F2, "MnuNew"},
-             {Qt::Key_F3, "MnuMeldHelp"},
-             {Qt::CTRL | Qt::Key_X, "MnuExit"}}) {
+    for (const auto& [keys, control] :
+         std::vector<std::pair<QKeySequence, const char*>>{{Qt::Key_F1, "MnuMainHelp"},
+                                                           {Qt::Key_F2, "MnuNew"},
+                                                           {Qt::Key_F3, "MnuMeldHelp"},
+                                                           {Qt::CTRL | Qt::Key_X, "MnuExit"}}) {
         EXPECT_EQ(window.findChild<QAction*>(control)->shortcut(), keys) << control;
     }
     std::vector<std::string> bar;

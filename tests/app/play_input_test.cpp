@@ -29,7 +29,7 @@ struct InputCase {
     // ("CmdCancel"), or on cards: "click H2" (the second of the hand row), "click T" (one of
     // Tarvish's), "right-click U" (the up card), "double-click H1".
     const char* inputs;
-    std::vector<std::string> seen;
+    std::string seen;  // see Seen()
 };
 
 class PlayInputTest : public MainWindowFixture {
@@ -60,7 +60,8 @@ protected:
         std::string cards;
         for (std::string word; words >> word;) {
             if (word == "panel" || word == "reminder") {
-                const Control panel = word == "panel" ? Control::FramDeclare : Control::FramMeldHelp;
+                const Control panel =
+                    word == "panel" ? Control::FramDeclare : Control::FramMeldHelp;
                 SetVisible(g, panel, true);
                 BringToFront(g, panel);
             } else if (word == "knock") {
@@ -108,14 +109,15 @@ protected:
         }
     }
 
-    // The cards of `hand` that left it, by place; whether the game waits for the person and
-    // marks a card for the keys; the panels open; the hand sorted by suit; the notices; the
-    // commentary, but for a card's play.
-    std::vector<std::string> Seen(const std::vector<int>& hand) {
+    // "; " between: the cards of `hand` that left it, by place; whether the game waits for the
+    // person and marks a card for the keys; the panels open; the hand sorted by suit; the notices;
+    // the commentary, but for a card's play.
+    std::string Seen(const std::vector<int>& hand) {
         std::vector<std::string> seen;
         std::string played;
         for (std::size_t i = 0; i < hand.size(); ++i) {
-            if (g.CardTable[hand[i]].Location != LocPlayerHand) played += " " + std::to_string(i + 1);
+            if (g.CardTable[hand[i]].Location != LocPlayerHand)
+                played += " " + std::to_string(i + 1);
         }
         if (!played.empty()) seen.push_back("plays" + played);
         if (g.WaitingForPlayer && g.GameInProgress) seen.push_back("waits");
@@ -126,7 +128,9 @@ protected:
         for (const std::string& title : Titles()) seen.push_back(title);
         const std::string& info = Caption(g, Control::LblInfo);
         if (played.empty() && !info.empty()) seen.push_back(info);
-        return seen;
+        std::string joined;
+        for (const std::string& part : seen) joined += (joined.empty() ? "" : "; ") + part;
+        return joined;
     }
 
     // The person's hand row from the left.
@@ -155,40 +159,38 @@ protected:
 
 TEST_F(PlayInputTest, ACardActsOnlyWhileTheGameWaitsAndOnlyOnce) {
     Run({
-        {"a double click plays one card", "", "double-click H1", {"plays 1"}},
-        {"a click on the next card during the play", "", "click H1, click H2", {"plays 1"}},
-        {"Tarvish's card during the play", "", "click H1, click T", {"plays 1"}},
-        {"Tarvish's card while the game waits", "", "click T", {"waits", "marked", "Tut Tut"}},
-        {"the up card by the right button", "", "right-click U",
-         {"waits", "marked", "The Up Card"}},
-        {"Enter plays the card reached", "", "Right, Right, Return", {"plays 3"}},
-        {"Left goes round, Space plays", "", "Left, Space", {"plays 8"}},
-        {"Enter again during the play", "", "Return, Return", {"plays 1"}},
-        {"a key held down from before the wait plays nothing", "", "held Return",
-         {"waits", "marked"}},
-        {"but a held arrow moves on", "", "held Right, Return", {"plays 2"}},
-        {"no card while the panel is open", "panel", "Return", {"waits", "panel"}},
+        {"a double click plays one card", "", "double-click H1", "plays 1"},
+        {"a click on the next card during the play", "", "click H1, click H2", "plays 1"},
+        {"Tarvish's card during the play", "", "click H1, click T", "plays 1"},
+        {"Tarvish's card while the game waits", "", "click T", "waits; marked; Tut Tut"},
+        {"the up card by the right button", "", "right-click U", "waits; marked; The Up Card"},
+        {"Enter plays the card reached", "", "Right, Right, Return", "plays 3"},
+        {"Left goes round, Space plays", "", "Left, Space", "plays 8"},
+        {"Enter again during the play", "", "Return, Return", "plays 1"},
+        {"a key held down from before the wait plays nothing", "", "held Return", "waits; marked"},
+        {"but a held arrow moves on", "", "held Right, Return", "plays 2"},
+        {"no card while the panel is open", "panel", "Return", "waits; panel"},
     });
 }
 
 TEST_F(PlayInputTest, TheTablesButtonsAnswerTheMouseAndTheirLetters) {
-    const std::vector<std::string> corvane{"Player makes 40 for single Corvane"};
-    const std::vector<std::string> won{"You win game", "Press F2 for new game, or Ctrl X to Exit"};
+    const char* corvane = "Player makes 40 for single Corvane";
+    const char* won = "You win game; Press F2 for new game, or Ctrl X to Exit";
     Run({
-        {"the sort button by the mouse", "", "CmdSort", {"waits", "marked", "sorted"}},
-        {"and by its letter", "", "Alt+S", {"waits", "marked", "sorted"}},
-        {"Cancel by the mouse", "panel", "CmdCancel", {}},
-        {"Escape cancels", "panel", "Escape", {}},
+        {"the sort button by the mouse", "", "CmdSort", "waits; marked; sorted"},
+        {"and by its letter", "", "Alt+S", "waits; marked; sorted"},
+        {"Cancel by the mouse", "panel", "CmdCancel", ""},
+        {"Escape cancels", "panel", "Escape", ""},
         {"letters without Alt: the second A passes Four Aces for Cancel", "panel", "A, A, Return",
-         {}},
+         ""},
         {"the A, taken from the menu bar, reaches Four Aces", "AD AC AH panel", "Alt+A, Return",
-         {"waits", "panel", "No four Aces."}},
+         "waits; panel; No four Aces."},
         {"Corvane by the mouse", "JD QS panel", "CmdCorvane", corvane},
         {"Corvane by its letter", "JD QS panel", "Alt+C", corvane},
         {"the marriage panel, then Spades by the D of the hidden Double Corvane", "KS QS panel",
-         "Alt+M, Alt+D", {"Player marriage-score 20"}},
-        {"the reminder's letter, then Cancel by the mouse", "KD panel reminder",
-         "Alt+O, CmdCancel", {}},
+         "Alt+M, Alt+D", "Player marriage-score 20"},
+        {"the reminder's letter, then Cancel by the mouse", "KD panel reminder", "Alt+O, CmdCancel",
+         ""},
         {"the knock by the mouse", "knock", "LblKnock", won},
         {"K knocks", "knock", "K", won},
         {"Ctrl+K knocks in a declaring turn", "knock panel", "Ctrl+K", won},

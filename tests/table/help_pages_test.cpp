@@ -14,10 +14,9 @@
 #include <string>
 #include <vector>
 
+#include "../engine/engine_test_support.h"
 #include "about_box.h"
 #include "card_art.h"
-#include "card_table.h"
-#include "game_state.h"
 #include "qt_test_support.h"
 
 namespace corvane {
@@ -49,21 +48,6 @@ protected:
         }
         return 0;
     }
-    // The first of the two cards of that suit and value in the game's card table.
-    static int Card(int suit, int value) {
-        static const Game cards = [] {
-            Game g;
-            BuildCardTable(g);
-            return g;
-        }();
-        for (int card = 1; card <= CardCount; ++card) {
-            if (cards.CardTable[card].Suit == suit && cards.CardTable[card].Value == value) {
-                return card;
-            }
-        }
-        return 0;
-    }
-
     QWidget main;
     HelpPages pages{&main};
 };
@@ -95,45 +79,38 @@ TEST_F(HelpPagesTest, ButtonsHideTheirPageAndShowTheNextNeverMakingASecondCopy) 
     EXPECT_FALSE(pages.page(2)->isModal());
 }
 
+// Page 1's row of cards, and page 2's declarations with their cards in a row just above them.
 TEST_F(HelpPagesTest, CardPicturesShowTheirCardsInRowsAboveTheirLabels) {
-    const std::vector<int> page1{Card(Diamonds, Ace), Card(Diamonds, Ten), Card(Diamonds, King),
-                                 Card(Diamonds, Queen), Card(Diamonds, Jack)};
-    for (int i = 0; i < 5; ++i) {
-        const auto* picture = pages.page(1)->findChild<QLabel*>(QString("Image%1").arg(i + 1));
-        ASSERT_NE(picture, nullptr);
-        EXPECT_EQ(CardShown(picture), page1[i]) << "Image" << i + 1;
-    }
-
-    const int queenS = Card(Spades, Queen), jackD = Card(Diamonds, Jack);
     const struct {
-        const char* label;
-        std::vector<int> cards;
+        int page;
+        const char* label;  // nullptr: the row stands alone
+        const char* cards;
     } rows[] = {
-        {"LblTrumps", {Card(Diamonds, Ace)}},
-        {"LblRM", {Card(Diamonds, King), Card(Diamonds, Queen)}},
-        {"Label2", {Card(Hearts, King), Card(Hearts, Queen)}},
-        {"LblSequence",
-         {Card(Diamonds, Ace), Card(Diamonds, Ten), jackD, Card(Diamonds, Queen),
-          Card(Diamonds, King)}},
-        {"Label1", {Card(Diamonds, Ace), Card(Spades, Ace), Card(Hearts, Ace), Card(Clubs, Ace)}},
-        {"LblDCorvane", {queenS, jackD, queenS, jackD}},
-        {"LblCorvane", {queenS, jackD}},
-        {"Lbl4kingss",
-         {Card(Diamonds, King), Card(Hearts, King), Card(Spades, King), Card(Clubs, King)}},
-        {"LblJacks", {Card(Clubs, Jack), jackD, Card(Hearts, Jack), Card(Spades, Jack)}},
-        {"LblQueens", {queenS, Card(Hearts, Queen), Card(Clubs, Queen), Card(Diamonds, Queen)}},
+        {1, nullptr, "AD TD KD QD JD"},
+        {2, "LblTrumps", "AD"},
+        {2, "LblRM", "KD QD"},
+        {2, "Label2", "KH QH"},
+        {2, "LblSequence", "AD TD JD QD KD"},
+        {2, "Label1", "AD AS AH AC"},
+        {2, "LblDCorvane", "QS JD QS JD"},
+        {2, "LblCorvane", "QS JD"},
+        {2, "Lbl4kingss", "KD KH KS KC"},
+        {2, "LblJacks", "JC JD JH JS"},
+        {2, "LblQueens", "QS QH QC QD"},
     };
-    QWidget* page = pages.page(2);
-    int image = 0;
+    int onPage = 0;
+    int image = 0;  // the pictures of each page are numbered from 1
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.label);
-        const auto* label = page->findChild<QLabel*>(row.label);
-        ASSERT_NE(label, nullptr);
-        int left = label->x();
-        for (const int card : row.cards) {
+        SCOPED_TRACE(row.label == nullptr ? "page 1" : row.label);
+        if (row.page != std::exchange(onPage, row.page)) image = 0;
+        QWidget* page = pages.page(row.page);
+        const auto* label = row.label == nullptr ? nullptr : page->findChild<QLabel*>(row.label);
+        int left = label == nullptr ? 0 : label->x();
+        for (const int card : testing_support::Cards(row.cards)) {
             const auto* picture = page->findChild<QLabel*>(QString("Image%1").arg(++image));
             ASSERT_NE(picture, nullptr) << image;
             EXPECT_EQ(CardShown(picture), card) << "Image" << image;
+            if (label == nullptr) continue;
             EXPECT_EQ(picture->geometry().bottomLeft(), QPoint(left, label->y() - 1));
             left += picture->width();
         }
