@@ -83,6 +83,7 @@ TEST(WindowPreferences, TheSoundSwitchAndThePlaceSurviveARestartButFullScreenDoe
             if (row.maximised) window->showMaximized();
             if (row.fullScreen) PressFullScreenKey(*window);
             ASSERT_EQ(window->isFullScreen(), row.fullScreen);
+            EXPECT_EQ(window->findChild<QAction*>("MnuFullScreen")->isChecked(), row.fullScreen);
             const bool moves = row.maximised || row.fullScreen;
             ASSERT_TRUE(QTest::qWaitFor([&] { return (window->geometry() != place) == moves; }));
             if (row.how == ExitCommand) window->findChild<QAction*>("MnuExit")->trigger();
@@ -124,28 +125,6 @@ TEST_F(WindowSwitchesTest, WithSoundsOffNoSoundStarts) {
         EXPECT_EQ(requested.size(), 2);
         EXPECT_EQ(allowed.size(), on ? 2 : 0);
         EXPECT_EQ(SettingsBytes(), "") << "the switch stays out of the settings file";
-    }
-}
-
-TEST_F(WindowSwitchesTest, F11GoesFullScreenAndBackToTheWindowAsItWas) {
-    const QRect screen = window.screen()->geometry();
-    for (const bool maximised : {false, true}) {
-        SCOPED_TRACE(maximised ? "maximised" : "normal");
-        window.showNormal();
-        const QRect normal(30, 40, 600, 450);
-        window.setGeometry(normal);
-        if (maximised) window.showMaximized();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return (window.geometry() != normal) == maximised; }));
-        const QRect before = window.geometry();
-        PressFullScreenKey(window);
-        EXPECT_TRUE(window.isFullScreen());
-        EXPECT_TRUE(QTest::qWaitFor([&] { return window.geometry() == screen; }));
-        EXPECT_TRUE(window.findChild<QAction*>("MnuFullScreen")->isChecked());
-        PressFullScreenKey(window);
-        EXPECT_FALSE(window.isFullScreen());
-        EXPECT_EQ(window.isMaximized(), maximised);
-        EXPECT_TRUE(QTest::qWaitFor([&] { return window.geometry() == before; }));
-        EXPECT_FALSE(window.findChild<QAction*>("MnuFullScreen")->isChecked());
     }
 }
 

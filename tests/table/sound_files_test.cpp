@@ -19,27 +19,26 @@ std::uint32_t Little(const QByteArray& bytes, qsizetype at, int size) {
 // The build synthesises the sounds and builds them into the program, where the game looks for
 // them wherever it is installed.
 TEST(SoundFiles, AreAudibleSixteenBitPcmWavesBuiltIntoTheProgram) {
-    const QString directory = SoundPlayer::BuiltInSounds;
     const char* names[] = {"carddeal1.wav", "carddown.wav", "riffle.wav", "knock.wav",
                            "ringout.wav"};  // for the sounds in their order
     for (int index = 0; index < 5; ++index) {
-        const Sound sound = static_cast<Sound>(index);
-        const char* name = names[index];
-        SCOPED_TRACE(name);
-        QFile file(directory + "/" + name);
-        EXPECT_EQ(SoundPlayer(directory).path(sound), file.fileName());
+        SCOPED_TRACE(names[index]);
+        QFile file(SoundPlayer::BuiltInSounds + "/" + names[index]);
+        EXPECT_EQ(SoundPlayer(SoundPlayer::BuiltInSounds).path(static_cast<Sound>(index)),
+                  file.fileName());
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
         const QByteArray bytes = file.readAll();
         ASSERT_GE(bytes.size(), 46);
         EXPECT_EQ(bytes.left(4) + bytes.mid(8, 8) + bytes.mid(36, 4), "RIFFWAVEfmt data");
+        const std::uint32_t channels = Little(bytes, 22, 2);
+        // Sizes; PCM; one or two channels; bytes a second and a frame; bits a sample.
         EXPECT_EQ(Little(bytes, 4, 4), std::uint32_t(bytes.size() - 8));
         EXPECT_EQ(Little(bytes, 16, 4), 16u);
-        EXPECT_EQ(Little(bytes, 20, 2), 1u) << "PCM";
-        const std::uint32_t channels = Little(bytes, 22, 2);
+        EXPECT_EQ(Little(bytes, 20, 2), 1u);
         EXPECT_TRUE(channels == 1 || channels == 2);
-        EXPECT_EQ(Little(bytes, 28, 4), Little(bytes, 24, 4) * channels * 2) << "bytes a second";
-        EXPECT_EQ(Little(bytes, 32, 2), channels * 2) << "bytes a frame";
-        EXPECT_EQ(Little(bytes, 34, 2), 16u) << "bits a sample";
+        EXPECT_EQ(Little(bytes, 28, 4), Little(bytes, 24, 4) * channels * 2);
+        EXPECT_EQ(Little(bytes, 32, 2), channels * 2);
+        EXPECT_EQ(Little(bytes, 34, 2), 16u);
         ASSERT_EQ(Little(bytes, 40, 4), std::uint32_t(bytes.size() - 44));
         int peak = 0;
         for (qsizetype at = 44; at + 1 < bytes.size(); at += 2) {
