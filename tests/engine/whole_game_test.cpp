@@ -52,69 +52,40 @@ bool FollowsRoundTwoRule(const Game& g, int location, int card) {
     return true;
 }
 
-// Where a declared card's column stands, and where in the column it comes: marriages, four Kings,
-// Queens and Jacks by descending index, four Aces and the Corvanes by ascending index, the run
-// from its Ace to its Jack.
-struct ColumnPlace {
-    int Left;
-    int Order;
-};
-ColumnPlace ColumnOf(const Game& g, int card, int column) {
-    const int runOrder[] = {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 4, 3, 2};  // by value: A T K Q J
-    switch (column) {
-        case MeldMarriage:
-            return {MarriageColumnLeft, -card};
-        case MeldRun:
-            return {RunColumnLeft, runOrder[g.CardTable[card].Value] * 100 + card};
-        case MeldFourAces:
-            return {FourAcesColumnLeft, card};
-        case MeldFourKings:
-            return {FourKingsColumnLeft, -card};
-        case MeldFourQueens:
-            return {FourQueensColumnLeft, -card};
-        case MeldFourJacks:
-            return {FourJacksColumnLeft, -card};
-        case MeldCorvane:
-            return {CorvaneColumnLeft, card};
-    }
-    return {-1, 0};
-}
-
 // Every declared card of a player lies face up in the column of the latest meld it served in,
-// the column cascading down in its order (a played card may leave a gap until the next layout),
-// or, a Seven laid as Dix, at that player's Dix place.
+// one card to a step of the column (a played card may leave a gap until the next layout), or,
+// a Seven laid as Dix, at that player's Dix place.
 void ExpectDeclaredCardsInTheirColumns(const Game& g, const HeadlessTable& table, int player) {
-    std::map<int, std::vector<std::pair<int, int>>> columns;  // Left -> (order, card)
+    // By meld kind, from the Dix to four Aces; the Double Corvane stands in the Corvane column.
+    constexpr int columnLeft[] = {0,
+                                  0,
+                                  RunColumnLeft,
+                                  MarriageColumnLeft,
+                                  FourKingsColumnLeft,
+                                  FourQueensColumnLeft,
+                                  FourJacksColumnLeft,
+                                  CorvaneColumnLeft,
+                                  CorvaneColumnLeft,
+                                  FourAcesColumnLeft};
+    const int top = player == PlayerPerson ? PlayerMeldColumnTop : TarvishMeldColumnTop;
+    std::set<std::pair<int, int>> taken;
     for (int i = 1; i <= CardCount; ++i) {
         const CardRecord& c = g.CardTable[i];
         if (c.Location != player || !c.OnTable) continue;
         const HeadlessTable::CardPicture& pic = table.Cards[i];
         EXPECT_TRUE(pic.Visible && pic.Image == i) << Describe(g, i) << " face up";
-        const int shownIn =
-            static_cast<int>(std::count(c.MeldColumn.begin(), c.MeldColumn.end(), true));
-        if (shownIn == 0) {
+        const auto column = std::find(c.MeldColumn.begin(), c.MeldColumn.end(), true);
+        if (column == c.MeldColumn.end()) {
             const TablePoint dix = player == PlayerPerson ? PlayerDixPlace : TarvishDixPlace;
             EXPECT_TRUE(c.Value == Seven && pic.Left == dix.Left && pic.Top == dix.Top)
                 << Describe(g, i) << " on the table in no column";
             continue;
         }
-        EXPECT_EQ(shownIn, 1) << Describe(g, i) << " drawn in one column only";
-        const int column = static_cast<int>(
-            std::find(c.MeldColumn.begin(), c.MeldColumn.end(), true) - c.MeldColumn.begin());
-        const ColumnPlace place = ColumnOf(g, i, column);
-        EXPECT_EQ(pic.Left, place.Left) << Describe(g, i) << " in column " << column;
-        columns[place.Left].emplace_back(place.Order, i);
-    }
-    const int top = player == PlayerPerson ? PlayerMeldColumnTop : TarvishMeldColumnTop;
-    for (auto& [left, cards] : columns) {
-        std::sort(cards.begin(), cards.end());
-        int below = top - MeldColumnStep;
-        for (const auto& [order, card] : cards) {
-            const int at = table.Cards[card].Top;
-            EXPECT_TRUE(at > below && (at - top) % MeldColumnStep == 0)
-                << Describe(g, card) << " at " << at << " in the column at " << left;
-            below = at;
-        }
+        EXPECT_EQ(std::count(column, c.MeldColumn.end(), true), 1) << Describe(g, i);
+        EXPECT_EQ(pic.Left, columnLeft[column - c.MeldColumn.begin()]) << Describe(g, i);
+        const bool free = taken.insert({pic.Left, pic.Top}).second;
+        EXPECT_TRUE(free && pic.Top >= top && (pic.Top - top) % MeldColumnStep == 0)
+            << Describe(g, i) << " at " << pic.Top;
     }
 }
 
@@ -136,8 +107,8 @@ void ExpectEveryCardShownWhereItIs(const Game& g, const HeadlessTable& table) {
                         (shown && up && pic.Top == PlayerSortedRowOrigin.Top);
                 break;
             case LocTarvishHand:
-                shown = (c.OnTable && g.Round1) ||
-                        (shown && down && pic.Top == TarvishHandOrigin.Top);
+                shown =
+                    (c.OnTable && g.Round1) || (shown && down && pic.Top == TarvishHandOrigin.Top);
                 break;
             case LocStock:
                 ++inStock;
