@@ -3,7 +3,6 @@
 #include "card_layout.h"
 #include "display.h"
 #include "engine_test_support.h"
-#include "readouts.h"
 
 namespace corvane {
 namespace {
@@ -98,24 +97,6 @@ TEST_F(Layout, TheStockSlantsFromTheCornerFaceDownVisibleEachCardInFront) {
     }
     EXPECT_EQ(k, 59);
     EXPECT_EQ(g.PauseTime, 0);
-}
-
-TEST_F(Layout, PostMeldScoreBooksThePendingScoreOnce) {
-    for (int p : {PlayerPerson, PlayerTarvish}) {
-        const int other = PlayerPerson + PlayerTarvish - p;
-        g.GameTotal = {0, 120, 120};
-        g.HandScore = {0, 30, 30};
-        g.LastMeldScore = {0, 40, 40};
-        const std::string otherShown = Shown(LblPLast(other)) + " " + Shown(LblPTot(other));
-        PostMeldScore(g, p);
-        EXPECT_EQ(Shown(LblPLast(p)) + " " + Shown(LblPTot(p)), "40 160");
-        PostMeldScore(g, p);
-        EXPECT_EQ(Shown(LblPLast(p)) + " " + Shown(LblPTot(p)), "0 160");
-        EXPECT_EQ(g.GameTotal, (PerPlayer<int>{0, p == 1 ? 160 : 120, p == 2 ? 160 : 120}));
-        EXPECT_EQ(g.HandScore, (PerPlayer<int>{0, p == 1 ? 70 : 30, p == 2 ? 70 : 30}));
-        EXPECT_EQ(g.LastMeldScore, (PerPlayer<int>{0, p == 1 ? 0 : 40, p == 2 ? 0 : 40}));
-        EXPECT_EQ(Shown(LblPLast(other)) + " " + Shown(LblPTot(other)), otherShown);
-    }
 }
 
 }  // namespace
