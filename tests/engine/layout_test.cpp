@@ -10,7 +10,7 @@ namespace {
 using namespace testing_support;
 using Layout = TableGame;
 
-TEST_F(Layout, BothSortOrdersAndRefreshHandFollowingTheSortButtonsCaption) {
+TEST_F(Layout, BothSortOrdersAndRefreshHandAndTheSortButtonFollowingItsCaption) {
     struct Row {
         const char *name, *hand, *onTable, *bySuit, *byValue;
     };
@@ -21,16 +21,20 @@ TEST_F(Layout, BothSortOrdersAndRefreshHandFollowingTheSortButtonsCaption) {
                         {"MeldCardsLeftOutAndTheRowClosesUp", "JD QS QS2 AS AD2 JD2", "QS JD",
                          "JD2 AD2 QS2 AS", "JD2 QS2 AD2 AS"},
                         {"EmptyRowWhenEverythingIsOnTheTable", "JD QS", "JD QS", "", ""}};
-    // A sort called directly, or RefreshHand with the caption given.
-    const std::tuple<const char*, void (*)(Game&), bool> layouts[] = {
-        {"", SortSuits, false},
-        {"", SortSame, true},
-        {"Sort Suits", RefreshHand, true},
-        {"Sort Same", RefreshHand, false},
-        {"&Sort Suits", RefreshHand, false}};
+    // The caption before, what lays the row out, the order ('S' by suit, 'V' by value, '-' none)
+    // and the caption after.
+    const std::tuple<const char*, void (*)(Game&), char, const char*> layouts[] = {
+        {"", SortSuits, 'S', ""},
+        {"", SortSame, 'V', ""},
+        {"Sort Suits", RefreshHand, 'V', "Sort Suits"},
+        {"Sort Same", RefreshHand, 'S', "Sort Same"},
+        {"&Sort Suits", RefreshHand, 'S', "&Sort Suits"},
+        {"Sort Suits", CmdSort_Click, 'S', "Sort Same"},
+        {"Sort Same", CmdSort_Click, 'V', "Sort Suits"},
+        {"&Sort Suits", CmdSort_Click, '-', "&Sort Suits"}};
     g.Speed = SpeedSlow;
     for (const Row& row : rows) {
-        for (const auto& [caption, layOut, byValue] : layouts) {
+        for (const auto& [caption, layOut, order, captionAfter] : layouts) {
             SCOPED_TRACE(std::string(row.name) + " caption \"" + caption + "\"");
             table.Cards = {};
             Hold(g, Cards(row.hand), Cards("7S 8S"));  // Tarvish's cards stay where they are
@@ -38,25 +42,14 @@ TEST_F(Layout, BothSortOrdersAndRefreshHandFollowingTheSortButtonsCaption) {
             SetCaption(g, Control::CmdSort, caption);
             g.PauseTime = 999;
             layOut(g);
-            ExpectRow(Cards(byValue ? row.byValue : row.bySuit), PlayerSortedRowOrigin, 500, true);
-            EXPECT_EQ(g.PauseTime, byValue ? SpeedSlow : 999) << "only SortSame sets it";
+            ExpectRow(Cards(order == 'V'   ? row.byValue
+                            : order == 'S' ? row.bySuit
+                                           : ""),
+                      PlayerSortedRowOrigin, 500, true);
+            EXPECT_EQ(g.PauseTime, order == 'V' ? SpeedSlow : 999) << "only SortSame sets it";
+            EXPECT_EQ(Shown(Control::CmdSort), captionAfter);
             for (int card : Cards(row.hand)) EXPECT_FALSE(table.Cards[card].Visible);
         }
-    }
-}
-
-TEST_F(Layout, TheSortButtonSwitchesOrderAndCaptionButNotFromItsDesignCaption) {
-    Hold(g, Cards("AS TD KC QH JS 9D 8C 7H"), {});
-    CmdSort_Click(g);
-    EXPECT_TRUE(table.Moves.empty());
-    EXPECT_EQ(Caption(g, Control::CmdSort), "&Sort Suits");
-    SetCaption(g, Control::CmdSort, "Sort Suits");
-    for (const std::string next : {"Sort Same", "Sort Suits"}) {
-        CmdSort_Click(g);
-        ExpectRow(
-            Cards(next == "Sort Suits" ? "7H 8C 9D JS QH KC TD AS" : "9D TD 8C KC 7H QH JS AS"),
-            PlayerSortedRowOrigin, 500, true);
-        EXPECT_EQ(Shown(Control::CmdSort), next);
     }
 }
 
