@@ -1,3 +1,4 @@
+#include <array>
 #include <set>
 #include <tuple>
 
@@ -14,13 +15,9 @@ using Texts = std::vector<std::string>;
 
 // Every field a hand leaves behind, as after a long hand.
 void LeaveAHandBehind(Game& g) {
-    for (int i = 1; i <= CardCount; ++i) {
-        CardRecord& c = g.CardTable[i];
-        c.Location = LocTrick;
-        c.OnTable = true;
-        c.MeldUsed.fill(true);
-        c.MeldColumn.fill(true);
-    }
+    std::array<bool, MeldKindCount + 1> every;
+    every.fill(true);
+    for (CardRecord& c : g.CardTable) c = {c.Name, c.Value, c.Suit, LocTrick, true, every, every};
     g.TrickCard = {0, 12, 30};
     g.CorvaneMade = g.WinsGame = g.HasLead = {false, true, true};
     g.HandScore = g.LastTrickScore = g.TrickTotal = g.LastMeldScore = {0, 40, 40};
@@ -29,9 +26,9 @@ void LeaveAHandBehind(Game& g) {
     g.RoundNo = 2;
     g.Round2Tricks = 7;
     g.TarvishPileTop = g.PlayerPileTop = 3310;
-    for (Control label : {Control::LblLastTrickP, Control::LblLastTrickC, LblPLast(1), LblPLast(2),
-                          LblPTot(1), LblPTot(2)}) {
-        SetCaption(g, label, "30");
+    for (Control c : {Control::LblLastTrickP, Control::LblLastTrickC, LblPLast(1), LblPLast(2),
+                      LblPTot(1), LblPTot(2)}) {
+        SetCaption(g, c, "30");
     }
 }
 
@@ -84,9 +81,9 @@ TEST_F(Deal, ANewHandResetsTheHandDealsEightEachScoresASevenAndTheNonDealerLeads
             << "RoundNo, Round2Tricks, TarvishPileTop, PlayerPileTop";
         for (int i = 1; i <= CardCount; ++i) {
             const CardRecord& c = g.CardTable[i];
-            EXPECT_TRUE(!c.OnTable && c.MeldUsed == decltype(c.MeldUsed){} &&
-                        c.MeldColumn == decltype(c.MeldColumn){})
-                << "the marks of card " << i;
+            const std::array<bool, MeldKindCount + 1> none{};
+            EXPECT_TRUE(!c.OnTable && c.MeldUsed == none && c.MeldColumn == none)
+                << Describe(g, i) << " keeps its marks";
         }
         EXPECT_EQ(Texts({Shown(Control::LblLastTrickP), Shown(Control::LblLastTrickC)}),
                   Texts({"", ""}));
@@ -107,7 +104,8 @@ TEST_F(Deal, ANewHandResetsTheHandDealsEightEachScoresASevenAndTheNonDealerLeads
         // The person's row by value (index order within a value), Tarvish's by index, face down.
         std::vector<int> held[3];
         for (int i = 1; i <= CardCount; ++i) {
-            if (g.CardTable[i].Location <= LocTarvishHand) held[g.CardTable[i].Location].push_back(i);
+            if (g.CardTable[i].Location <= LocTarvishHand)
+                held[g.CardTable[i].Location].push_back(i);
         }
         std::stable_sort(held[1].begin(), held[1].end(),
                          [](int a, int b) { return (a - 1) % 16 / 2 < (b - 1) % 16 / 2; });
