@@ -148,12 +148,9 @@ const Choice kRoundTwoFollows[] = {
     {"TrumpLedAndNoTrumpTieGoesToDiamonds", "AS AD", Clubs, "", "7C", "AD"},
 };
 
-TEST_F(Tarvish, LeadsAndFollowsByItsRoundOneRule) {
+TEST_F(Tarvish, LeadsAndFollowsByItsRoundOneAndRoundTwoRules) {
     ExpectChoices(kRoundOneLeads, 1);
     ExpectChoices(kRoundOneFollows, 1);
-}
-
-TEST_F(Tarvish, LeadsAndFollowsByItsRoundTwoRuleAlwaysLegally) {
     ExpectChoices(kRoundTwoLeads, 2);
     ExpectChoices(kRoundTwoFollows, 2);
 }
