@@ -1,4 +1,5 @@
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "declarations.h"
@@ -153,9 +154,15 @@ TEST_F(HandEnd, TheWinnerOfTheLastStockTrickDeclaresTwiceAndTheLoserTakesTheUpCa
     }
 }
 
+// Tarvish with no card at all, which play never brings about: its notice, if any, and no trick.
 TEST_F(HandEnd, WhenTarvishFindsNoCardNoTrickIsDecidedAndTheHandEnds) {
-    for (const int round : {1, 2}) {
-        SCOPED_TRACE("round " + std::to_string(round));
+    const std::string one = " If you can read this something wrong, has not found a card";
+    const std::string two = " Something wrong, no card found";
+    for (const auto& [round, tarvishLeads, notices] : {std::tuple{1, true, std::vector{one}},
+                                                       {1, false, {one}},
+                                                       {2, true, {}},
+                                                       {2, false, {two}}}) {
+        SCOPED_TRACE("round " + std::to_string(round) + (tarvishLeads ? ", Tarvish leads" : ""));
         table = HeadlessTable();
         Hold(g, Cards("AH 7C 8C"), {});
         g.TrumpSuit = Hearts;
@@ -166,13 +173,13 @@ TEST_F(HandEnd, WhenTarvishFindsNoCardNoTrickIsDecidedAndTheHandEnds) {
         g.CardsUsed = 16;
         g.TrickWinner = 0;
         g.TrickTotal = {};
-        g.HasLead = {false, round == 2, round == 1};  // Tarvish leads Round 1, follows Round 2
-        g.WaitingForPlayer = round == 2;
+        g.HasLead = {false, !tarvishLeads, tarvishLeads};
+        g.WaitingForPlayer = !tarvishLeads;
         g.TrickCard = {0, -1, -1};
         table.OnWaitForPlayer = [&] { PicCard_Click(g, C("AH")); };
         if (round == 1) PlayRound1(g);
         if (round == 2) PlayRound2(g);
-        EXPECT_EQ(table.PlainMessages.size(), 1u);
+        EXPECT_EQ(table.PlainMessages, notices);
         EXPECT_EQ(g.TrickWinner, 0);
         EXPECT_EQ(g.TrickTotal, (PerPlayer<int>{}));
         EXPECT_FALSE(g.GameInProgress);
