@@ -4,6 +4,7 @@
 #include "display.h"
 #include "engine_test_support.h"
 #include "hand_flow.h"
+#include "opponent.h"
 
 namespace corvane {
 namespace {
@@ -193,17 +194,21 @@ TEST_F(Play, ACardPlayedFromAMeldLeavesTheTableEveryColumnAndItsSingleUseMarks) 
         for (int k = 1; k <= MeldKindCount; ++k) kinds += set[k] ? std::to_string(k) : "";
         return kinds;
     };
-    for (const auto& [name, clicked, used, columns, usedAfter, columnsAfter] : rows) {
-        SCOPED_TRACE(name);
-        WaitForPerson(1, true, std::string(clicked) + " TD QS2");
-        CardRecord& card = g.CardTable[C(clicked)];
-        card.OnTable = true;
-        for (char k : used) card.MeldUsed[k - '0'] = true;
-        for (char k : columns) card.MeldColumn[k - '0'] = true;
-        PicCard_Click(g, C(clicked));
-        EXPECT_TRUE(g.TrickCard[1] == C(clicked) && !card.OnTable);
-        EXPECT_EQ(marks(card.MeldUsed), usedAfter);
-        EXPECT_EQ(marks(card.MeldColumn), columnsAfter);
+    for (const auto& [name, played, used, columns, usedAfter, columnsAfter] : rows) {
+        for (int player : {PlayerPerson, PlayerTarvish}) {
+            SCOPED_TRACE(std::string(name) + ", player " + std::to_string(player));
+            WaitForPerson(1, true, std::string(played) + " TD QS2");
+            CardRecord& card = g.CardTable[C(played)];
+            card.Location = player;
+            card.OnTable = true;
+            for (char k : used) card.MeldUsed[k - '0'] = true;
+            for (char k : columns) card.MeldColumn[k - '0'] = true;
+            if (player == PlayerPerson) PicCard_Click(g, C(played));
+            if (player == PlayerTarvish) TarvishPlayCard(g, C(played));
+            EXPECT_TRUE(card.Location == LocTrick && !card.OnTable);
+            EXPECT_EQ(marks(card.MeldUsed), usedAfter);
+            EXPECT_EQ(marks(card.MeldColumn), columnsAfter);
+        }
     }
 }
 

@@ -11,31 +11,6 @@ namespace {
 
 using namespace testing_support;
 
-TEST(CardTable, EveryCardHasItsNameValueAndSuitWithTheTwoCopiesSideBySide) {
-    Game g;
-    BuildCardTable(g);
-    const char* valueNames[] = {"Seven", "Eight", "Nine", "Jack", "Queen", "King", "Ten", "Ace"};
-    const int values[] = {Seven, Eight, Nine, Jack, Queen, King, Ten, Ace};
-    const char* suitNames[] = {"Diamonds", "Clubs", "Hearts", "Spades"};
-    for (int i = 1; i <= CardCount; ++i) {
-        const int suit = (i - 1) / 16, rank = (i - 1) % 16 / 2;
-        const char* of = rank == 6 && suit == 3 ? "  of " : " of ";  // "Ten  of Spades"
-        EXPECT_EQ(g.CardTable[i].Name, std::string(valueNames[rank]) + of + suitNames[suit]) << i;
-        EXPECT_EQ(g.CardTable[i].Value, values[rank]) << i;
-        EXPECT_EQ(g.CardTable[i].Suit, Diamonds + suit) << i;
-    }
-    EXPECT_EQ(Cards("7D JD2 QS TS2 AS2"), (std::vector<int>{1, 8, 57, 62, 64})) << "short names";
-}
-
-TEST(CardTable, StrengthRunsFromSevenToAceWithTheTenAboveTheKing) {
-    const int order[] = {Seven, Eight, Nine, Jack, Queen, King, Ten, Ace};
-    for (int i = 0; i < 8; ++i) {
-        for (int j = 0; j < 8; ++j) {
-            EXPECT_EQ(Outranks(order[i], order[j]), i > j) << order[i] << " against " << order[j];
-        }
-    }
-}
-
 TEST(Trick, GoesToTheRightPlayerWhoeverLedAndScoresItsBrisquesAndTrumpSevens) {
     // name, card led, card played to it, trumps, whether the card led wins, points
     const std::tuple<const char*, const char*, const char*, int, bool, int> rows[] = {
@@ -67,39 +42,16 @@ TEST(Trick, GoesToTheRightPlayerWhoeverLedAndScoresItsBrisquesAndTrumpSevens) {
     }
 }
 
-struct Stock : testing::Test {
+TEST(Stock, CardSixtyFourComesHalfAsOftenAndAStoppedClockOrAnEmptyStockStopsNothing) {
     Game g;
-    Stock() {
-        Hold(g, {}, {});  // every card in the stock
-        g.Random = RandomSource(20240611);
-    }
-};
-
-TEST_F(Stock, NeverGivesACardThatIsNotInTheStock) {
-    constexpr int elsewhere[] = {LocPlayerHand, LocTarvishHand, LocTrick, LocUpCard};
-    std::set<int> stock, seen;
-    for (int i = 1; i <= CardCount; ++i) {
-        const bool inStock = i % 3 == 1 || i == CardCount;
-        g.CardTable[i].Location = inStock ? LocStock : elsewhere[i % 4];
-        if (inStock) stock.insert(i);
-    }
-    for (int n = 0; n < 20000; ++n) {
-        const int card = PickStockCard(g);
-        ASSERT_TRUE(stock.contains(card)) << "card " << card;
-        seen.insert(card);
-    }
-    EXPECT_EQ(seen, stock);
-}
-
-TEST_F(Stock, CardSixtyFourComesHalfAsOftenAsTheOthers) {
+    Hold(g, {}, {});  // every card in the stock
+    g.Random = RandomSource(20240611);
     // 63.5 equal shares: 10000 draws for each of 1..63 and 5000 for 64, on average.
     std::array<int, CardCount + 1> drawn{};
     for (int n = 0; n < 635000; ++n) ++drawn[PickStockCard(g)];
     for (int card = 1; card < CardCount; ++card) EXPECT_NEAR(drawn[card], 10000, 600) << card;
     EXPECT_NEAR(drawn[CardCount], 5000, 400);
-}
 
-TEST_F(Stock, KeepsFindingCardsWhileTheClockStandsStill) {
     g.Random = RandomSource(3, [] { return 0ULL; });
     std::set<int> seen;
     for (int n = 0; n < 640; ++n) seen.insert(PickStockCard(g));

@@ -13,28 +13,11 @@ using namespace testing_support;
 using Deal = TableGame;
 using Texts = std::vector<std::string>;
 
-// A seed whose deal, after `dealerBefore` dealt last, turns up a Seven or not as asked.
-std::uint64_t SeedTurningUp(int dealerBefore, bool seven) {
-    for (std::uint64_t seed = 1;; ++seed) {
-        Game probe;
-        BuildCardTable(probe);
-        probe.Random = RandomSource(seed);
-        probe.Dealer = dealerBefore;
-        ResetHand(probe);
-        DealCards(probe);
-        if ((probe.CardTable[probe.UpCard].Value == Seven) == seven) return seed;
-    }
-}
-
 // Every field a hand leaves behind, as after a long hand.
 void LeaveAHandBehind(Game& g) {
-    for (int i = 1; i <= CardCount; ++i) {
-        CardRecord& c = g.CardTable[i];
-        c.Location = LocTrick;
-        c.OnTable = true;
-        c.MeldUsed.fill(true);
-        c.MeldColumn.fill(true);
-    }
+    std::array<bool, MeldKindCount + 1> every;
+    every.fill(true);
+    for (CardRecord& c : g.CardTable) c = {c.Name, c.Value, c.Suit, LocTrick, true, every, every};
     g.TrickCard = {0, 12, 30};
     g.CorvaneMade = g.WinsGame = g.HasLead = {false, true, true};
     g.HandScore = g.LastTrickScore = g.TrickTotal = g.LastMeldScore = {0, 40, 40};
@@ -43,9 +26,9 @@ void LeaveAHandBehind(Game& g) {
     g.RoundNo = 2;
     g.Round2Tricks = 7;
     g.TarvishPileTop = g.PlayerPileTop = 3310;
-    for (Control label : {Control::LblLastTrickP, Control::LblLastTrickC, LblPLast(1), LblPLast(2),
-                          LblPTot(1), LblPTot(2)}) {
-        SetCaption(g, label, "30");
+    for (Control c : {Control::LblLastTrickP, Control::LblLastTrickC, LblPLast(1), LblPLast(2),
+                      LblPTot(1), LblPTot(2)}) {
+        SetCaption(g, c, "30");
     }
 }
 
@@ -98,9 +81,9 @@ TEST_F(Deal, ANewHandResetsTheHandDealsEightEachScoresASevenAndTheNonDealerLeads
             << "RoundNo, Round2Tricks, TarvishPileTop, PlayerPileTop";
         for (int i = 1; i <= CardCount; ++i) {
             const CardRecord& c = g.CardTable[i];
-            EXPECT_TRUE(!c.OnTable && c.MeldUsed == decltype(c.MeldUsed){} &&
-                        c.MeldColumn == decltype(c.MeldColumn){})
-                << "the marks of card " << i;
+            const std::array<bool, MeldKindCount + 1> none{};
+            EXPECT_TRUE(!c.OnTable && c.MeldUsed == none && c.MeldColumn == none)
+                << Describe(g, i) << " keeps its marks";
         }
         EXPECT_EQ(Texts({Shown(Control::LblLastTrickP), Shown(Control::LblLastTrickC)}),
                   Texts({"", ""}));
@@ -118,6 +101,17 @@ TEST_F(Deal, ANewHandResetsTheHandDealsEightEachScoresASevenAndTheNonDealerLeads
         EXPECT_EQ(packets, personDeals ? "TTTPPPTTPPTTTPPP" : "PPPTTTPPTTPPPTTT");
         EXPECT_FALSE(personsCardShown) << "the person's cards stay face down while dealt";
         EXPECT_EQ(std::vector({g.StockCount, g.CardsUsed}), std::vector({48, 16}));
+        // The person's row by value (index order within a value), Tarvish's by index, face down.
+        std::vector<int> held[3];
+        for (int i = 1; i <= CardCount; ++i) {
+            if (g.CardTable[i].Location <= LocTarvishHand)
+                held[g.CardTable[i].Location].push_back(i);
+        }
+        std::stable_sort(held[1].begin(), held[1].end(),
+                         [](int a, int b) { return (a - 1) % 16 / 2 < (b - 1) % 16 / 2; });
+        ExpectRow(held[1], PlayerSortedRowOrigin, 500, true);
+        ExpectRow(held[2], TarvishHandOrigin, 350, false);
+        EXPECT_TRUE(table.Cards[g.UpCard].Left == 600 && table.Cards[g.UpCard].Top == 240);
 
         // Trumps, and ten points for a Seven, posted before the first trick.
         EXPECT_EQ(g.TrumpSuit, g.CardTable[g.UpCard].Suit);
@@ -186,43 +180,6 @@ TEST_F(Deal, StartUpDrawsWhoDealtLastAndTheDealAlternatesFromHandToHandAndAcross
         EXPECT_EQ(table.WindowCaption, "Target Score:- 2000");
     }
     EXPECT_EQ(drawnAtStartUp.size(), 2u);
-}
-
-// Thousands of seeded deals at one table: every card in exactly one place and shown there, and
-// every card dealt to each hand and turned up sooner or later.
-TEST_F(Deal, SoakEveryCardIsAccountedForDealAfterDeal) {
-    std::array<std::set<int>, LocUpCard + 1> reached;
-    for (int deal = 1; deal <= 2000 && !HasFailure(); ++deal) {
-        SCOPED_TRACE("deal " + std::to_string(deal));
-        g.Random = RandomSource(static_cast<std::uint64_t>(deal));
-        const int dealerBefore = g.Dealer;
-        ResetHand(g);
-        DealCards(g);
-        ASSERT_NE(g.Dealer, dealerBefore);
-        std::array<std::vector<int>, LocUpCard + 1> at;
-        for (int i = 1; i <= CardCount; ++i) {
-            const int location = g.CardTable[i].Location;
-            ASSERT_TRUE(location >= 0 && location <= LocUpCard) << "card " << i << " is nowhere";
-            at[location].push_back(i);
-            reached[location].insert(i);
-        }
-        // Eight each, 47 in the stock and the up card face up beside it.
-        ASSERT_EQ(at[LocUpCard], std::vector<int>{g.UpCard});
-        ASSERT_EQ(
-            std::vector({at[LocPlayerHand].size(), at[LocTarvishHand].size(), at[LocStock].size()}),
-            std::vector<std::size_t>({8, 8, 47}));
-        const HeadlessTable::CardPicture& up = table.Cards[g.UpCard];
-        ASSERT_EQ(std::vector({up.Left, up.Top, up.Image, int{up.Visible}}),
-                  std::vector({600, 240, g.UpCard, 1}));
-        // The person's row by value (index order within a value), Tarvish's by index.
-        std::stable_sort(at[LocPlayerHand].begin(), at[LocPlayerHand].end(),
-                         [](int a, int b) { return (a - 1) % 16 / 2 < (b - 1) % 16 / 2; });
-        ExpectRow(at[LocPlayerHand], PlayerSortedRowOrigin, 500, true);
-        ExpectRow(at[LocTarvishHand], TarvishHandOrigin, 350, false);
-    }
-    for (int location : {LocPlayerHand, LocTarvishHand, LocUpCard}) {
-        EXPECT_EQ(reached[location].size(), 64u) << "some card never reaches " << location;
-    }
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <sstream>
 #include <string>
+#include <tuple>
 
 #include "card_layout.h"
 #include "declarations.h"
@@ -158,36 +159,62 @@ TEST_F(Declaring, SuccessiveMeldsScoreAndShowEachCardInTheColumnOfItsLatestMeld)
     }
 }
 
+std::string NoFour(const std::string& kind) {
+    return "Sorry, you do not have four " + kind +
+           ". Make a different Meld or click Stock for card.";
+}
+std::string NoMarriage(const std::string& suit) {
+    return " You do not have a Marriage in " + suit +
+           ". Make a different Meld or click 'Cancel' to receive a card.";
+}
+
+// Each declaration button, Spades trumps: a holding with its meld, what either player's meld reads
+// (the person's text after the name) and scores; a holding without, and the refusal shown.
+const struct Button {
+    const char *meld, *holding, *person, *tarvish;
+    int points;
+    const char *lacking, *title;
+    std::string refusal;
+    int icon;
+} kButtons[] = {
+    {"corvane", "JD QS", " makes 40 for single Corvane", "Tarvish  makes 40 for single Corvane.",
+     40, "JD QH", "No Corvane",
+     "Sorry, you do not have a Corvane. Make different Meld or click Cancel to receive card.", 1},
+    {"double", "JD JD2 QS QS2", " made Dbl Tam. - 500", "Tarvish made Dbl Tam. - 500", 500,
+     "JD JD2 QS", "No Double Corvane",
+     "Sorry, you do not have a Double Tamblin. Make different Meld or click 'Cancel' to receive "
+     "a card.",
+     1},
+    {"run", "AS TS KS QS JS", " score run150", "Tarvish makes run150", 150, "AS TS KS QS", "No Run",
+     "AnnYou do not have a run.Please try again, or Cancel to receive a card.", 1},
+    {"fourA", "AD AC AH AS", " made 100 for four Aces", "Tarvish made 100 for four Aces", 100,
+     "AD AC AH", "No four Aces.", NoFour("Aces"), 1},
+    {"fourK", "KD KC KH KS", " made 80 for four Kings", "Tarvish made  80 for four Kings", 80,
+     "KD KC KH", "No four Kings.", NoFour("Kings"), 1},
+    {"fourQ", "QD QC QH QS", " made 60 for four Queens", "Tarvish made 60 for four Queens", 60,
+     "QD QC QH", "No four Queens.", NoFour("Queens"), 1},
+    {"fourJ", "JD JC JH JS", " made 40 for four Jacks", " Tarvish made 40 for four Jacks", 40,
+     "JD JC JH", "No four Jacks.", NoFour("Jacks"), 1},
+    {"marriageD", "KD QD", " marriage-score 20", "Tarvish marriage score 20", 20, "KD QH",
+     "No Diamonds Marriage", NoMarriage("Diamonds"), 1},
+    {"marriageC", "KC QC", " marriage-score 20", "Tarvish marriage score 20", 20, "KD QC",
+     "No Clubs Marriage", NoMarriage("Clubs"), 1},
+    {"marriageH", "KH QH", " marriage-score 20", "Tarvish marriage score 20", 20, "KH*:3 QH*:3",
+     "No Hearts Marriage", NoMarriage("Hearts"), 1},
+    {"marriageS", "KS QS", " marriage-score 40", "Tarvish marriage score 40", 40, "",
+     "No Spades Marriage", NoMarriage("Spades"), 1},
+    {"dix", "7S", " melded and swapped Dix for 10 points",
+     "Tarvish melded and swapped Dix for 10 points.", 10, "7S*:1 7H", "No Dix",
+     "Sorry, you do not have a Dix to meld. Make a different Meld or click Cancel to receive a "
+     "Card.",
+     3},
+};
+
 TEST_F(Declaring, EachMeldWritesItsTextBooksItsPointsAndEndsTheTurn) {
-    struct Row {
-        const char *meld, *holding;
-        int trumps;
-        const char *upCard, *person, *tarvish;  // the person's text after the name
-        int points;
-    };
-    const Row rows[] = {
-        {"corvane", "JD QS", Hearts, "9H", " makes 40 for single Corvane",
-         "Tarvish  makes 40 for single Corvane.", 40},
-        {"double", "JD JD2 QS QS2", Hearts, "9H", " made Dbl Tam. - 500",
-         "Tarvish made Dbl Tam. - 500", 500},
-        {"run", "AS TS KS QS JS", Spades, "9S", " score run150", "Tarvish makes run150", 150},
-        {"fourA", "AD AC AH AS", Hearts, "9H", " made 100 for four Aces",
-         "Tarvish made 100 for four Aces", 100},
-        {"fourK", "KD KC KH KS", Hearts, "9H", " made 80 for four Kings",
-         "Tarvish made  80 for four Kings", 80},
-        {"fourQ", "QD QC QH QS", Hearts, "9H", " made 60 for four Queens",
-         "Tarvish made 60 for four Queens", 60},
-        {"fourJ", "JD JC JH JS", Hearts, "9H", " made 40 for four Jacks",
-         " Tarvish made 40 for four Jacks", 40},
-        {"marriageH", "KH QH", Spades, "9S", " marriage-score 20", "Tarvish marriage score 20", 20},
-        {"marriageS", "KS QS", Spades, "9S", " marriage-score 40", "Tarvish marriage score 40", 40},
-        {"dix", "7S", Spades, "KS", " melded and swapped Dix for 10 points",
-         "Tarvish melded and swapped Dix for 10 points.", 10},
-    };
-    for (const Row& row : rows) {
+    for (const Button& row : kButtons) {
         for (int player : {PlayerPerson, PlayerTarvish}) {
             SCOPED_TRACE(std::string(row.meld) + ", player " + std::to_string(player));
-            Setup(player, row.holding, row.trumps, row.upCard);
+            Setup(player, row.holding, Spades, "KS2");
             g.GameTotal[player] = 5;
             // Tarvish finds the meld by its own order, it being the only one it holds.
             if (player == PlayerPerson) Make(player, row.meld);
@@ -208,49 +235,14 @@ TEST_F(Declaring, EachMeldWritesItsTextBooksItsPointsAndEndsTheTurn) {
 }
 
 TEST_F(Declaring, AMeldThePersonDoesNotHoldIsRefusedAndTheTurnStaysOpen) {
-    const auto four = [](std::string kind) {
-        return "Sorry, you do not have four " + kind +
-               ". Make a different Meld or click Stock for card.";
-    };
-    const auto marriage = [](std::string suit) {
-        return " You do not have a Marriage in " + suit +
-               ". Make a different Meld or click 'Cancel' to receive a card.";
-    };
-    const struct {
-        const char *meld, *holding, *title;
-        std::string text;
-        int icon;
-    } rows[] = {
-        {"corvane", "JD QH", "No Corvane",
-         "Sorry, you do not have a Corvane. Make different Meld or click Cancel to receive card.",
-         1},
-        {"double", "JD JD2 QS", "No Double Corvane",
-         "Sorry, you do not have a Double Tamblin. Make different Meld or click 'Cancel' to "
-         "receive a card.",
-         1},
-        {"run", "AS TS KS QS", "No Run",
-         "AnnYou do not have a run.Please try again, or Cancel to receive a card.", 1},
-        {"fourK", "KD KC KH", "No four Kings.", four("Kings"), 1},
-        {"fourQ", "QD QC QH", "No four Queens.", four("Queens"), 1},
-        {"fourJ", "JD JC JH", "No four Jacks.", four("Jacks"), 1},
-        {"fourA", "AD AC AH", "No four Aces.", four("Aces"), 1},
-        {"dix", "7S*:1 7H", "No Dix",
-         "Sorry, you do not have a Dix to meld. Make a different Meld or click Cancel to receive "
-         "a Card.",
-         3},
-        {"marriageD", "KD QH", "No Diamonds Marriage", marriage("Diamonds"), 1},
-        {"marriageC", "KD QC", "No Clubs Marriage", marriage("Clubs"), 1},
-        {"marriageH", "KH*:3 QH*:3", "No Hearts Marriage", marriage("Hearts"), 1},
-        {"marriageS", "", "No Spades Marriage", marriage("Spades"), 1},
-    };
-    for (const auto& row : rows) {
+    for (const Button& row : kButtons) {
         SCOPED_TRACE(row.meld);
-        Setup(PlayerPerson, row.holding, Spades);
+        Setup(PlayerPerson, row.lacking, Spades);
         Make(PlayerPerson, row.meld);
         ASSERT_EQ(table.Messages.size(), 1u);
         const MessageRequest& m = table.Messages[0];
         EXPECT_EQ(std::vector({m.Title, m.Text, m.Button1, m.Button2, m.Button3}),
-                  std::vector<std::string>({row.title, row.text, "Right", "", ""}));
+                  std::vector<std::string>({row.title, row.refusal, "Right", "", ""}));
         EXPECT_EQ(m.IconIndex, row.icon);
         EXPECT_TRUE(g.WaitingForPlayer && IsVisible(g, Control::FramDeclare));
         EXPECT_FALSE(IsVisible(g, Control::FramMarriage));
@@ -264,17 +256,11 @@ TEST_F(Declaring, AMeldThePersonDoesNotHoldIsRefusedAndTheTurnStaysOpen) {
 }
 
 TEST_F(Declaring, AButtonActsOnceAndOnlyInAnOpenTurn) {
-    const struct {
-        const char *meld, *holding;
-        int points;
-    } rows[] = {{"corvane", "JD QS 8H", 40},       {"double", "JD JD2 QS QS2 8H", 500},
-                {"run", "AS TS KS QS JS 8H", 150}, {"fourA", "AD AC AH AS 8H", 100},
-                {"marriageH", "KH QH 8H", 20},     {"dix", "7S 8H", 10}};
-    for (const auto& row : rows) {
+    for (const Button& row : kButtons) {
         for (const std::string moment :
              {"panel hidden", "not waiting", "no game", "pressed again and a card clicked"}) {
             SCOPED_TRACE(std::string(row.meld) + ", " + moment);
-            Setup(PlayerPerson, row.holding, Spades, "9S2");
+            Setup(PlayerPerson, std::string(row.holding) + " 8H", Spades, "9S2");
             OpenTurn();
             const bool marriage = row.meld[0] == 'm';
             if (marriage) CmdMakeMarriage_Click(g);
@@ -360,46 +346,25 @@ TEST_F(Declaring, TheDixIsExchangedOnceAHandAndLaterSevensLaidAtTheirPlace) {
 }
 
 TEST_F(Declaring, TarvishMakesOneDeclarationPerOpportunityInItsFixedOrder) {
-    const struct {
-        const char *name, *holding;
-        int trumps;
-        std::vector<std::string> texts;  // one per opportunity, with its points
-        std::vector<int> points;
-    } rows[] = {
-        {"DixThenCorvaneThenKingsThenTheRoyalMarriage",
-         "7S JD QS KC KD KH KS",
-         Spades,
-         {"Tarvish melded and swapped Dix for 10 points.", "Tarvish  makes 40 for single Corvane.",
-          "Tarvish made  80 for four Kings", "Tarvish marriage score 40", "Tarvish not melding"},
-         {10, 40, 80, 40, 0}},
-        {"DoubleThenCorvaneThenRunThenAcesThenMarriage",
-         "JD JD2 QS QS2 AD TD KD QD AC AH AS",
-         Diamonds,
-         {"Tarvish made Dbl Tam. - 500", "Tarvish  makes 40 for single Corvane.",
-          "Tarvish makes run150", "Tarvish made 100 for four Aces", "Tarvish marriage score 40",
-          "Tarvish not melding"},
-         {500, 40, 150, 100, 40, 0}},
-        {"MarriagesInSpadesThenDiamondsThenHeartsWhateverTrumps",
-         "KH QH KD QD KS QS",
-         Hearts,
-         {"Tarvish marriage score 20", "Tarvish marriage score 20", "Tarvish marriage score 40",
-          "Tarvish not melding"},
-         {20, 20, 40, 0}},
-        {"MarriageInHeartsBeforeClubs",
-         "KC QC KH QH",
-         Diamonds,
-         {"Tarvish marriage score 20", "Tarvish marriage score 20"},
-         {20, 20}},
+    // name, holding, trumps, the points of each opportunity (0: "Tarvish not melding")
+    const std::tuple<const char*, const char*, int, const char*> rows[] = {
+        {"DixThenCorvaneThenKingsThenTheRoyalMarriage", "7S JD QS KC KD KH KS", Spades,
+         "10 40 80 40 0"},
+        {"DoubleThenCorvaneThenRunThenAcesThenMarriage", "JD JD2 QS QS2 AD TD KD QD AC AH AS",
+         Diamonds, "500 40 150 100 40 0"},
+        {"MarriagesInSpadesThenDiamondsThenHeartsWhateverTrumps", "KH QH KD QD KS QS", Diamonds,
+         "20 40 20 0"},
+        {"MarriageInHeartsBeforeClubs", "KC QC KH QH", Hearts, "40 20 0"},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        Setup(PlayerTarvish, row.holding, row.trumps, "9H2");
-        for (std::size_t i = 0; i < row.texts.size(); ++i) {
+    for (const auto& [name, holding, trumps, opportunities] : rows) {
+        SCOPED_TRACE(name);
+        Setup(PlayerTarvish, holding, trumps, "9H2");
+        std::istringstream in{opportunities};
+        for (int points = 0, n = 1; in >> points; ++n) {
             const int before = g.GameTotal[PlayerTarvish];
             TarvishDeclare(g);
-            EXPECT_EQ(Shown(Control::LblInfo), row.texts[i]) << "opportunity " << i + 1;
-            EXPECT_EQ(g.GameTotal[PlayerTarvish] - before, row.points[i])
-                << "opportunity " << i + 1;
+            EXPECT_EQ(g.GameTotal[PlayerTarvish] - before, points) << "opportunity " << n;
+            EXPECT_TRUE(points > 0 || Shown(Control::LblInfo) == "Tarvish not melding");
             EXPECT_TRUE(!g.MeldMade && g.PauseTime == g.Speed);
         }
         EXPECT_TRUE(g.GameTotal[PlayerPerson] == 0 && table.Messages.empty());

@@ -13,6 +13,7 @@
 
 #include "card_table.h"
 #include "game_state.h"
+#include "hand_flow.h"
 #include "headless_table.h"
 #include "table_geometry.h"
 
@@ -56,38 +57,22 @@ inline void Hold(Game& g, const std::vector<int>& person, const std::vector<int>
     for (int card : tarvish) g.CardTable[card].Location = LocTarvishHand;
 }
 
-// A position for Tarvish's rules, in short: its holding, trumps, the up card and the card the
-// person led ("" for none: Tarvish leads). Every other first copy goes to the person, so that a
-// rule straying from Tarvish's holding finds something there.
-inline void Arrange(Game& g, std::string_view tarvish, int trumps, std::string_view upCard = "",
-                    std::string_view led = "") {
-    const std::vector<int> held = Cards(tarvish);
-    std::vector<int> person;
-    for (int i = 1; i <= CardCount; i += 2) {
-        if (std::find(held.begin(), held.end(), i) == held.end()) person.push_back(i);
-    }
-    Hold(g, person, held);
-    g.TrumpSuit = trumps;
-    g.UpCard = upCard.empty() ? -1 : C(upCard);
-    if (!upCard.empty()) g.CardTable[g.UpCard].Location = LocUpCard;
-    g.HasLead = {false, !led.empty(), led.empty()};
-    g.TrickCard = {0, led.empty() ? -1 : C(led), -1};
-    if (!led.empty()) g.CardTable[g.TrickCard[1]].Location = LocTrick;
-}
-
 // `player` holds `cards` in short, each with its meld marks: "*" lies on the table, ":37" has
-// served in melds of kinds 3 and 7 ("QS*:37"). Every other first copy but the up card goes to
-// the other player, so that a search straying from the holding finds something there.
+// served in melds of kinds 3 and 7 ("QS*:37"). Trumps and the up card ("" for none) are set, and
+// every other first copy goes to the other player, so that a search straying from the holding
+// finds something there.
 inline void HoldMarked(Game& g, int player, std::string_view cards, int trumps,
-                       std::string_view upCard) {
+                       std::string_view upCard = "") {
     std::vector<std::string> tokens;
-    std::istringstream in{std::string(cards)};
-    for (std::string token; in >> token;) tokens.push_back(token);
     std::vector<int> mine, others;
-    for (const std::string& token : tokens)
+    std::istringstream in{std::string(cards)};
+    for (std::string token; in >> token;) {
+        tokens.push_back(token);
         mine.push_back(C(token.substr(0, token.find_first_of("*:"))));
+    }
+    g.UpCard = upCard.empty() ? -1 : C(upCard);
     for (int i = 1; i <= CardCount; i += 2) {
-        if (std::find(mine.begin(), mine.end(), i) == mine.end() && i != C(upCard))
+        if (std::find(mine.begin(), mine.end(), i) == mine.end() && i != g.UpCard)
             others.push_back(i);
     }
     Hold(g, player == PlayerPerson ? mine : others, player == PlayerPerson ? others : mine);
@@ -100,8 +85,20 @@ inline void HoldMarked(Game& g, int player, std::string_view cards, int trumps,
         }
     }
     g.TrumpSuit = trumps;
-    g.UpCard = C(upCard);
-    g.CardTable[g.UpCard].Location = LocUpCard;
+    if (g.UpCard > 0) g.CardTable[g.UpCard].Location = LocUpCard;
+}
+
+// A seed whose deal, after `dealerBefore` dealt last, turns up a Seven or not as asked.
+inline std::uint64_t SeedTurningUp(int dealerBefore, bool seven) {
+    for (std::uint64_t seed = 1;; ++seed) {
+        Game probe;
+        BuildCardTable(probe);
+        probe.Random = RandomSource(seed);
+        probe.Dealer = dealerBefore;
+        ResetHand(probe);
+        DealCards(probe);
+        if ((probe.CardTable[probe.UpCard].Value == Seven) == seven) return seed;
+    }
 }
 
 // Passes everything on to a HeadlessTable, but first runs OnPause whenever the game hands the
@@ -146,6 +143,7 @@ struct TableGame : testing::Test {
 
     TableGame() {
         BuildCardTable(g);
+        g.Random = RandomSource(1);  // the same draws on every run
         g.AttachTable(&hook);
     }
 

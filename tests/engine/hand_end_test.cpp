@@ -1,4 +1,5 @@
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "declarations.h"
@@ -11,111 +12,70 @@ namespace {
 
 using namespace testing_support;
 using HandEnd = TableGame;
-using Texts = std::vector<std::string>;
 
-Texts TitlesOf(const HeadlessTable& table) {
-    Texts titles;
-    for (const MessageRequest& m : table.Messages) titles.push_back(m.Title);
+// The titles of the messages shown, in order: "first|second".
+std::string TitlesOf(const HeadlessTable& table) {
+    std::string titles;
+    for (const MessageRequest& m : table.Messages) titles += (titles.empty() ? "" : "|") + m.Title;
     return titles;
 }
 
 TEST_F(HandEnd, TrickPointsReachTheTotalsThenTheTargetDecidesOrTheHandResultIsShown) {
-    const struct Row {
+    const auto won = [](int person, int tarvish) {
+        return " Well done, you won that game with points " + std::to_string(person) + " against " +
+               std::to_string(tarvish) + " for Tarvish. See Statistics menu. ";
+    };
+    const std::string draw90 =
+        " Game not over and that hand was a draw with you scoring 90 against 90 for Tarvish.";
+    const struct {
         const char* name;
-        PerPlayer<int> totals, tricks, hand;
-        Texts titles;
-        const char* lastText;  // after the name
-        PerPlayer<int> totalsAfter;
+        int total1, total2, tricks1, tricks2, melds1;  // melds count in the hand, not again
+        std::string titles, lastText;                  // the text after the name
         int targetAfter;
     } rows[] = {
-        {"the person wins the hand",
-         {0, 300, 200},
-         {0, 100, 80},
-         {0, 120, 80},
-         {"You win Hand"},
-         " Game not over, but you won that hand with points 120 against 80 for Tarvish.",
-         {0, 400, 280},
-         1000},
-        {"a drawn hand",
-         {0, 300, 200},
-         {0, 90, 90},
-         {0, 90, 90},
-         {"Hand is a draw."},
-         " Game not over and that hand was a draw with you scoring 90 against 90 for Tarvish.",
-         {0, 390, 290},
-         1000},
-        {"Tarvish wins the hand",
-         {0, 300, 200},
-         {0, 60, 120},
-         {0, 60, 120},
-         {"Tarvish wins Hand"},
+        {"the person wins the hand", 300, 200, 100, 80, 20, "You win Hand",
+         " Game not over, but you won that hand with points 120 against 80 for Tarvish.", 1000},
+        {"a drawn hand", 300, 200, 90, 90, 0, "Hand is a draw.", draw90, 1000},
+        {"Tarvish wins the hand", 300, 200, 60, 120, 0, "Tarvish wins Hand",
          " Game not over, but unfortunately you lost that hand with points 60 against 120 for "
          "Tarvish.",
-         {0, 360, 320},
          1000},
-        {"exactly the target wins",
-         {0, 960, 0},
-         {0, 40, 140},
-         {0, 40, 140},
-         {"You win game"},
-         " Well done, you won that game with points 1000 against 140 for Tarvish. See Statistics "
-         "menu. ",
-         {0, 1000, 140},
-         1000},
-        {"Tarvish alone over the target wins",
-         {0, 500, 900},
-         {0, 40, 140},
-         {0, 40, 140},
-         {"Tarvish wins game"},
+        {"exactly the target wins", 960, 0, 40, 140, 0, "You win game", won(1000, 140), 1000},
+        {"Tarvish alone over the target wins", 500, 900, 40, 140, 0, "Tarvish wins game",
          " Oh Dear, you lost that game with points 540 against 1040 for Tarvish. See Statistics "
          "menu. Go to Game menu for another game or exit",
-         {0, 540, 1040},
          1000},
-        {"both over: the target rises once and the game goes on",
-         {0, 1200, 1200},
-         {0, 90, 90},
-         {0, 90, 90},
-         {"Both over Target Score", "Hand is a draw."},
-         " Game not over and that hand was a draw with you scoring 90 against 90 for Tarvish.",
-         {0, 1290, 1290},
-         1250},
-        {"both over: alone over the raised target wins",
-         {0, 1200, 950},
-         {0, 100, 80},
-         {0, 100, 80},
-         {"Both over Target Score", "You win game"},
-         " Well done, you won that game with points 1300 against 1030 for Tarvish. See Statistics "
-         "menu. ",
-         {0, 1300, 1030},
-         1250},
+        {"both over: the target rises once and the game goes on", 1200, 1200, 90, 90, 0,
+         "Both over Target Score|Hand is a draw.", draw90, 1250},
+        {"over and exactly at: alone over the raised target wins", 1200, 950, 100, 50, 0,
+         "Both over Target Score|You win game", won(1300, 1000), 1250},
     };
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         table.Messages.clear();
         g.PlayerName = "Ann";
-        g.GameInProgress = true;
-        g.HandOver = false;
-        g.Round1 = false;
-        g.Round2 = true;
+        g.GameInProgress = g.Round2 = true;
+        g.HandOver = g.Round1 = false;
         g.TargetScore = 1000;
-        g.GameTotal = row.totals;
-        g.TrickTotal = row.tricks;
-        g.HandScore = row.hand;
+        g.GameTotal = {0, row.total1, row.total2};
+        g.TrickTotal = {0, row.tricks1, row.tricks2};
+        g.HandScore = {0, row.tricks1 + row.melds1, row.tricks2};
         g.Stats = {0, 3, 4};
         g.WinsGame = {};
         EndOfHand(g);
         EXPECT_EQ(TitlesOf(table), row.titles);
         ASSERT_FALSE(table.Messages.empty());
-        EXPECT_EQ(table.Messages.back().Text, "Ann" + std::string(row.lastText));
-        EXPECT_EQ(g.GameTotal, row.totalsAfter);
+        EXPECT_EQ(table.Messages.back().Text, "Ann" + row.lastText);
+        const int after1 = row.total1 + row.tricks1, after2 = row.total2 + row.tricks2;
+        EXPECT_EQ(g.GameTotal, (PerPlayer<int>{0, after1, after2}));
         EXPECT_EQ(g.TrickTotal, (PerPlayer<int>{}));
         EXPECT_EQ(g.TargetScore, row.targetAfter);
-        const std::string end = row.titles.back();
-        const bool over = end == "You win game" || end == "Tarvish wins game";
+        const bool personWins = row.titles.ends_with("You win game");
+        const bool over = personWins || row.titles.ends_with("Tarvish wins game");
         EXPECT_EQ(g.GameInProgress, !over);
-        EXPECT_EQ(g.Stats, (PerPlayer<int>{0, 3 + (end == "You win game"),
-                                           4 + (end == "Tarvish wins game")}));
-        EXPECT_EQ(Shown(LblPTot(1)), std::to_string(row.totalsAfter[1]));
+        EXPECT_EQ(g.Stats,
+                  (PerPlayer<int>{0, 3 + (over && personWins), 4 + (over && !personWins)}));
+        EXPECT_EQ(Shown(LblPTot(1)), std::to_string(after1));
         EXPECT_TRUE(row.targetAfter == 1000 || table.WindowCaption == "Target Score:- 1250");
         EXPECT_EQ(Shown(Control::LblInfo), over ? "Press F2 for new game, or Ctrl X to Exit" : "");
     }
@@ -168,10 +128,8 @@ TEST_F(HandEnd, TheWinnerOfTheLastStockTrickDeclaresTwiceAndTheLoserTakesTheUpCa
 
         EXPECT_EQ(g.TrickWinner, winner);
         EXPECT_EQ(declaringTurns, winner == PlayerPerson ? 2 : 0);
-        const Texts tarvishMelding = winner == PlayerTarvish
-                                         ? Texts{"Tarvish Melding?", "Second Round"}
-                                         : Texts{"Second Round"};
-        EXPECT_EQ(TitlesOf(table), tarvishMelding);
+        EXPECT_EQ(TitlesOf(table),
+                  winner == PlayerTarvish ? "Tarvish Melding?|Second Round" : "Second Round");
         // Who received each card, in order: the first stop of a card on its way to a hand.
         std::string receivers;
         for (std::size_t k = movesBefore; k < table.Moves.size(); ++k) {
@@ -196,9 +154,15 @@ TEST_F(HandEnd, TheWinnerOfTheLastStockTrickDeclaresTwiceAndTheLoserTakesTheUpCa
     }
 }
 
+// Tarvish with no card at all, which play never brings about: its notice, if any, and no trick.
 TEST_F(HandEnd, WhenTarvishFindsNoCardNoTrickIsDecidedAndTheHandEnds) {
-    for (const int round : {1, 2}) {
-        SCOPED_TRACE("round " + std::to_string(round));
+    const std::string one = " If you can read this something wrong, has not found a card";
+    const std::string two = " Something wrong, no card found";
+    for (const auto& [round, tarvishLeads, notices] : {std::tuple{1, true, std::vector{one}},
+                                                       {1, false, {one}},
+                                                       {2, true, {}},
+                                                       {2, false, {two}}}) {
+        SCOPED_TRACE("round " + std::to_string(round) + (tarvishLeads ? ", Tarvish leads" : ""));
         table = HeadlessTable();
         Hold(g, Cards("AH 7C 8C"), {});
         g.TrumpSuit = Hearts;
@@ -209,13 +173,13 @@ TEST_F(HandEnd, WhenTarvishFindsNoCardNoTrickIsDecidedAndTheHandEnds) {
         g.CardsUsed = 16;
         g.TrickWinner = 0;
         g.TrickTotal = {};
-        g.HasLead = {false, round == 2, round == 1};  // Tarvish leads Round 1, follows Round 2
-        g.WaitingForPlayer = round == 2;
+        g.HasLead = {false, !tarvishLeads, tarvishLeads};
+        g.WaitingForPlayer = !tarvishLeads;
         g.TrickCard = {0, -1, -1};
         table.OnWaitForPlayer = [&] { PicCard_Click(g, C("AH")); };
         if (round == 1) PlayRound1(g);
         if (round == 2) PlayRound2(g);
-        EXPECT_EQ(table.PlainMessages.size(), 1u);
+        EXPECT_EQ(table.PlainMessages, notices);
         EXPECT_EQ(g.TrickWinner, 0);
         EXPECT_EQ(g.TrickTotal, (PerPlayer<int>{}));
         EXPECT_FALSE(g.GameInProgress);
