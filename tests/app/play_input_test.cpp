@@ -113,24 +113,25 @@ protected:
     // person and marks a card for the keys; the panels open; the hand sorted by suit; the notices;
     // the commentary, but for a card's play.
     std::string Seen(const std::vector<int>& hand) {
-        std::vector<std::string> seen;
+        std::string seen;
+        const auto add = [&seen](const std::string& part) {
+            seen += (seen.empty() ? "" : "; ") + part;
+        };
         std::string played;
         for (std::size_t i = 0; i < hand.size(); ++i) {
-            if (g.CardTable[hand[i]].Location != LocPlayerHand)
-                played += " " + std::to_string(i + 1);
+            const bool gone = g.CardTable[hand[i]].Location != LocPlayerHand;
+            if (gone) played += " " + std::to_string(i + 1);
         }
-        if (!played.empty()) seen.push_back("plays" + played);
-        if (g.WaitingForPlayer && g.GameInProgress) seen.push_back("waits");
-        if (g.GameInProgress && window.scene().cardFocus().card() != 0) seen.push_back("marked");
-        if (IsVisible(g, Control::FramDeclare)) seen.push_back("panel");
-        if (IsVisible(g, Control::FramMeldHelp)) seen.push_back("reminder");
-        if (Caption(g, Control::CmdSort) == "Sort Same") seen.push_back("sorted");
-        for (const std::string& title : Titles()) seen.push_back(title);
+        if (!played.empty()) add("plays" + played);
+        if (g.WaitingForPlayer && g.GameInProgress) add("waits");
+        if (g.GameInProgress && window.scene().cardFocus().card() != 0) add("marked");
+        if (IsVisible(g, Control::FramDeclare)) add("panel");
+        if (IsVisible(g, Control::FramMeldHelp)) add("reminder");
+        if (Caption(g, Control::CmdSort) == "Sort Same") add("sorted");
+        for (const std::string& title : Titles()) add(title);
         const std::string& info = Caption(g, Control::LblInfo);
-        if (played.empty() && !info.empty()) seen.push_back(info);
-        std::string joined;
-        for (const std::string& part : seen) joined += (joined.empty() ? "" : "; ") + part;
-        return joined;
+        if (played.empty() && !info.empty()) add(info);
+        return seen;
     }
 
     // The person's hand row from the left.

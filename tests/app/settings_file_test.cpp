@@ -9,6 +9,7 @@
 #include <sys/resource.h>
 
 #include <csignal>
+#include <random>
 #include <string>
 
 #include "game_state.h"
@@ -90,6 +91,46 @@ TEST(SettingsFile, KeepsWhatReadsWellFromADamagedFile) {
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         EXPECT_EQ(ParseSettings(row.bytes), row.read);
+    }
+}
+
+// Twenty thousand randomly damaged files: each reads into values the game can use, and what it
+// reads is written and read back unchanged.
+TEST(SettingsFile, ReadsAnyDamagedFileIntoUsableValues) {
+    const QByteArray good = FormatSettings(Make(3, 2, 75, "Smith, \u00c5sa", 1250));
+    const char pieces[] = {',', '"', '\r', '\n', ' ', '-', '0', '9', '\0', '\xc3', '\xff'};
+    std::mt19937 random(20261206);
+    const auto below = [&random](qsizetype n) {
+        return std::uniform_int_distribution<qsizetype>(0, n - 1)(random);
+    };
+    for (int trial = 0; trial < 20000; ++trial) {
+        QByteArray bytes = good;
+        for (int damage = int(below(4)); damage >= 0; --damage) {
+            const qsizetype at = below(bytes.size() + 1);
+            switch (below(5)) {
+                case 0:
+                    if (at < bytes.size()) bytes[at] = char(below(256));
+                    break;
+                case 1:
+                    bytes.insert(at, pieces[below(sizeof pieces)]);
+                    break;
+                case 2:
+                    bytes.remove(at, below(6));
+                    break;
+                case 3:
+                    bytes.insert(at, bytes.mid(below(bytes.size() + 1), below(12)));
+                    break;
+                default:
+                    bytes.truncate(at);
+            }
+        }
+        SCOPED_TRACE(bytes.toHex().toStdString());
+        const Settings read = ParseSettings(bytes);
+        ASSERT_TRUE(read.Stats[1] >= 0 && read.Stats[2] >= 0);
+        ASSERT_TRUE(read.Speed == 15 || read.Speed == 75 || read.Speed == 200) << read.Speed;
+        ASSERT_TRUE(read.TargetScore >= 500 && read.TargetScore % 250 == 0) << read.TargetScore;
+        ASSERT_EQ(CleanPlayerName(read.PlayerName), read.PlayerName);
+        ASSERT_EQ(ParseSettings(FormatSettings(read)), read);
     }
 }
 

@@ -1,18 +1,18 @@
 #include "window_preferences.h"
 
 #include <QAction>
+#include <QFile>
 #include <QScreen>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
 #include <memory>
 
-#include "display.h"
 #include "frm_main.h"
-#include "main_window_fixture.h"
 #include "sound_player.h"
 #include "window_table.h"
 
@@ -80,6 +80,8 @@ TEST(WindowPreferences, TheSoundSwitchAndThePlaceSurviveARestartButFullScreenDoe
             const std::unique_ptr<FrmMain> window = folder.Open();
             window->setGeometry(place);
             if (row.soundsOff) window->findChild<QAction*>("MnuSounds")->trigger();
+            EXPECT_FALSE(QFile::exists(folder.dir.filePath(SettingsFileName)))
+                << "the sound switch stays out of the settings file";
             if (row.maximised) window->showMaximized();
             if (row.fullScreen) PressFullScreenKey(*window);
             ASSERT_EQ(window->isFullScreen(), row.fullScreen);
@@ -92,7 +94,9 @@ TEST(WindowPreferences, TheSoundSwitchAndThePlaceSurviveARestartButFullScreenDoe
         }
         const std::unique_ptr<FrmMain> again = folder.Open();
         EXPECT_EQ(again->findChild<QAction*>("MnuSounds")->isChecked(), !row.soundsOff);
-        EXPECT_EQ(again->table().sounds().enabled(), !row.soundsOff);
+        QSignalSpy allowed(&again->table().sounds(), &SoundPlayer::soundAllowed);
+        again->table().sounds().play(Sound::Knock);
+        EXPECT_EQ(allowed.size(), row.soundsOff ? 0 : 1) << "a sound switched off stays silent";
         EXPECT_FALSE(again->isFullScreen());
         EXPECT_EQ(again->isMaximized(), row.maximised);
         EXPECT_EQ(again->normalGeometry(), place);
@@ -107,25 +111,6 @@ TEST(WindowPreferences, AWindowWhoseScreenIsGoneComesBackOnARealOne) {
     const QRect screen = window->screen()->availableGeometry();
     EXPECT_TRUE(screen.contains(window->geometry()));
     EXPECT_EQ(window->size(), QSize(500, 400));
-}
-
-class WindowSwitchesTest : public MainWindowFixture {};
-
-TEST_F(WindowSwitchesTest, WithSoundsOffNoSoundStarts) {
-    for (const bool on : {true, false}) {
-        SCOPED_TRACE(on ? "sounds on" : "sounds off");
-        QAction* item = window.findChild<QAction*>("MnuSounds");
-        if (item->isChecked() != on) item->trigger();
-        SoundPlayer& sounds = window.table().sounds();
-        QSignalSpy requested(&sounds, &SoundPlayer::playRequested);
-        QSignalSpy allowed(&sounds, &SoundPlayer::soundAllowed);
-        // A knock from the game, then a message with its ring-out.
-        PlaySound(g, Sound::Knock);
-        ShowMessage(g, "Heard?", "Right", "", "", 3, "Sounds");
-        EXPECT_EQ(requested.size(), 2);
-        EXPECT_EQ(allowed.size(), on ? 2 : 0);
-        EXPECT_EQ(SettingsBytes(), "") << "the switch stays out of the settings file";
-    }
 }
 
 }  // namespace
