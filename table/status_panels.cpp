@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QStatusBar>
 
+#include <algorithm>
+
 #include "card_art.h"
 #include "control_layout.h"
 #include "qt_text.h"
@@ -52,6 +54,10 @@ StatusPanel::StatusPanel(QWidget* parent)
     layout->addWidget(picture_);
     layout->addWidget(label_, 1);
     label_->setTextFormat(Qt::PlainText);
+    // Room for the picture whether or not it shows, so the bar and the table above it keep
+    // their height when the trumps symbol comes and goes.
+    const int content = std::max(kPictureSize, label_->fontMetrics().height());
+    setMinimumHeight(content + 2 * frameWidth() + 2);
 }
 
 QString StatusPanel::text() const {
