@@ -155,17 +155,20 @@ TEST_F(MessageDialogTest, EnterOrSpacePressTheChosenButtonOnlyWhenPressedInTheDi
         const char* name;
         const char* keys;
         int answer;  // -1: the dialog is still open
+        const char* third = "";
     } rows[] = {
         {"Enter presses the first button", "Return", 0},
         {"Right chooses the next, Space presses it", "Right Space", 1},
         {"Left goes round to the last", "Left Return", 1},
+        {"Left goes round to the last of three", "Left Return", 2, "Maybe"},
+        {"Right goes round to the first of three", "Right Right Right Return", 0, "Maybe"},
         {"a key held down from before the dialog answers nothing", "held:Return up:Return", -1},
         {"Escape answers nothing", "Escape", -1},
     };
-    const MessageRequest request{
-        "Player do you want to leave?", "No Continue", "Yes Exit", "", 2, "Really Exit?"};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
+        const MessageRequest request{"Player do you want to leave?", "No Continue", "Yes Exit",
+                                     row.third, 2, "Really Exit?"};
         QTimer::singleShot(0, &dialog, [&] {
             SendKeys(dialog, row.keys);
             if (dialog.isVisible()) dialog.done(-1);
