@@ -52,12 +52,6 @@ struct Folder {
     }
 };
 
-void PressFullScreenKey(FrmMain& window) {
-    window.activateWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
-    QTest::keyClick(&window, Qt::Key_F11);
-}
-
 TEST(WindowPreferences, TheSoundSwitchAndThePlaceSurviveARestartButFullScreenDoesNot) {
     enum Close { ExitCommand, SystemClose };
     const QRect place(40, 50, 600, 450);
@@ -83,7 +77,11 @@ TEST(WindowPreferences, TheSoundSwitchAndThePlaceSurviveARestartButFullScreenDoe
             EXPECT_FALSE(QFile::exists(folder.dir.filePath(SettingsFileName)))
                 << "the sound switch stays out of the settings file";
             if (row.maximised) window->showMaximized();
-            if (row.fullScreen) PressFullScreenKey(*window);
+            if (row.fullScreen) {
+                window->activateWindow();
+                EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+                QTest::keyClick(window.get(), Qt::Key_F11);
+            }
             ASSERT_EQ(window->isFullScreen(), row.fullScreen);
             EXPECT_EQ(window->findChild<QAction*>("MnuFullScreen")->isChecked(), row.fullScreen);
             const bool moves = row.maximised || row.fullScreen;
