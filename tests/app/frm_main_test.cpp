@@ -170,8 +170,7 @@ TEST_F(MainWindowTest, LeavingAHandLetsItUnwindFirst) {
         window.show();
         g.Dealer = PlayerTarvish;
         answers = row.answers;
-        bool running = false;
-        bool closedWhileRunning = false;
+        bool running = false, closedWhileRunning = false;
         int dealerOnReturn = 0;
         QTimer::singleShot(100, &window, [&] {
             running = window.runner().running();

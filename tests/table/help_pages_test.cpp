@@ -151,8 +151,7 @@ TEST(AboutBox, ShowsTitleVersionAndStartsSystemInformationWhenThereIsSome) {
     tool.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     sysInfo->click();
     qputenv("PATH", path);
-    for (int waited = 0; waited < 5000 && !QFile::exists(mark); waited += 20) QTest::qWait(20);
-    EXPECT_TRUE(QFile::exists(mark));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(mark); }, 5000));
     EXPECT_EQ(boxes.size(), 1u) << "no notice when the tool starts";
 }
 

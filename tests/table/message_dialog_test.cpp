@@ -83,7 +83,6 @@ TEST_F(MessageDialogTest, EachShowingIsSizedToItsMessageWithItsButtonsInARow) {
                 }
                 EXPECT_EQ(dialog.pos(), screen.topLeft() + QPoint((screen.width() - 300) / 2,
                                                                   (screen.height() - height) / 2));
-                EXPECT_TRUE(screen.contains(dialog.geometry()));
                 EXPECT_EQ(Label("Label3")->text(), QString("   ") + row.name);
                 for (int i = 0; i < 3; ++i) {
                     EXPECT_EQ(Box(i)->isVisible(), i <= last) << "button " << i;
