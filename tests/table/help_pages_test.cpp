@@ -25,19 +25,6 @@ namespace {
 
 class HelpPagesTest : public testing::Test {
 protected:
-    // The pages on the screen, by number.
-    std::set<int> Shown() {
-        std::set<int> shown;
-        for (int number = 1; number <= 3; ++number) {
-            if (pages.page(number)->isVisible()) shown.insert(number);
-        }
-        return shown;
-    }
-    QPushButton* Button(int page, const char* name) {
-        auto* button = pages.page(page)->findChild<QPushButton*>(name);
-        EXPECT_NE(button, nullptr) << name;
-        return button;
-    }
     // The card a picture shows, found by comparing it with every card face at its size.
     static int CardShown(const QLabel* picture) {
         const QImage shown = picture->pixmap().toImage();
@@ -70,9 +57,16 @@ TEST_F(HelpPagesTest, ButtonsHideTheirPageAndShowTheNextNeverMakingASecondCopy) 
         if (name == "menu") {
             pages.showPage(1);
         } else {
-            Button(name[0] - '0', name.substr(2).c_str())->click();
+            auto* button =
+                pages.page(name[0] - '0')->findChild<QPushButton*>(name.substr(2).c_str());
+            ASSERT_NE(button, nullptr);
+            button->click();
         }
-        EXPECT_EQ(Shown(), step.shown);
+        std::set<int> shown;
+        for (int number = 1; number <= 3; ++number) {
+            if (pages.page(number)->isVisible()) shown.insert(number);
+        }
+        EXPECT_EQ(shown, step.shown);
         for (const char* window : {"FrmHelp", "FrmHelp2", "FrmHelp3"}) {
             EXPECT_EQ(main.findChildren<QWidget*>(window).size(), 1) << window;
         }
