@@ -35,8 +35,7 @@ inline void WaitingHand(Game& g) {
     WaitForPlayer(g);
 }
 
-// How the person answers one of the system's boxes: its first button (Yes, OK) or its second
-// (No, Cancel), with a text typed first.
+// The person's answer to a system box: Yes or OK, else No or Cancel, with a text typed first.
 struct BoxReply {
     bool Accept = true;
     QString Text;
@@ -46,7 +45,7 @@ struct BoxReply {
 // messages are recorded and answered with the buttons in `answers`, then with `answer`; the
 // system's boxes are recorded and answered from `boxReplies`, then with their first button.
 // `atWaits` act at the next waits for the person, one each. A game still running 20 seconds after
-// the test or its last `Play` began fails the test instead of hanging it.
+// the test or the last restart of `deadline` fails the test instead of hanging it.
 class MainWindowFixture : public testing::Test {
 protected:
     void SetUp() override {
@@ -80,20 +79,6 @@ protected:
         deadline.start(20000);
     }
 
-    // Deals a seeded game in which the person leads, or Tarvish does (and plays first), runs
-    // `acts` at the first waits for the person and gives the game up after the last.
-    void Play(bool personLeads, std::deque<std::function<void()>> acts) {
-        Prepare(g, 1234, personLeads ? PlayerPerson : PlayerTarvish);
-        acts.back() = [this, last = acts.back()] {
-            last();
-            window.runner().stop();
-        };
-        atWaits = std::move(acts);
-        deadline.start(20000);
-        window.newGame();
-        EXPECT_FALSE(window.runner().running());
-    }
-
     void Trigger(const char* control) {
         QAction* action = window.findChild<QAction*>(control);
         ASSERT_NE(action, nullptr) << control;
@@ -104,12 +89,6 @@ protected:
     QByteArray SettingsBytes() const {
         QFile file(settingsFolder.filePath(SettingsFileName));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
-    std::vector<std::string> Titles() const {
-        std::vector<std::string> titles;
-        for (const MessageRequest& request : shown) titles.push_back(request.Title);
-        return titles;
     }
 
     std::vector<int> CardsAt(int location) const {
@@ -129,6 +108,7 @@ protected:
     std::deque<BoxReply> boxReplies;
     std::vector<std::string> boxesShown;  // "title: text"
     std::deque<std::function<void()>> atWaits;
+    QTimer deadline;
 
 private:
     void AnswerSystemBox() {
@@ -151,7 +131,6 @@ private:
     }
 
     QTimer robot;
-    QTimer deadline;
 };
 
 }  // namespace corvane

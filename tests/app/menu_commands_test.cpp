@@ -1,4 +1,3 @@
-#include <QAction>
 #include <QMenuBar>
 
 #include <gtest/gtest.h>
@@ -6,10 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "about_box.h"
 #include "control_items.h"
-#include "display.h"
-#include "frm_main.h"
 #include "hand_flow.h"
 #include "help_pages.h"
 #include "main_window_fixture.h"
@@ -20,8 +16,7 @@ namespace {
 
 class MenuCommandsTest : public MainWindowFixture {
 protected:
-    // Before each command: Ann has won three games to two at medium speed, target 1000, no
-    // game in progress, no settings file yet.
+    // Ann has won three games to two at medium speed, target 1000; no game, no settings file.
     void Reset() {
         window.show();
         g.Stats = {0, 3, 2};
@@ -32,8 +27,7 @@ protected:
         for (const Control label : {Control::LblPlayer, Lblpname(0), Lblpname(1)}) {
             SetCaption(g, label, g.PlayerName);
         }
-        // The window takes these counts as the file's: a procedure ends, they are written, and
-        // the file goes.
+        // The window takes these counts as the file's: a procedure ends, they are written.
         window.runner().start([](Game&) {});
         QFile::remove(settingsFolder.filePath(SettingsFileName));
         shown.clear();

@@ -34,23 +34,29 @@ struct InputCase {
 
 class PlayInputTest : public MainWindowFixture {
 protected:
+    // Each case at the first wait of a seeded game in which the person leads, given up after.
     void Run(const std::vector<InputCase>& cases) {
         for (const InputCase& row : cases) {
             SCOPED_TRACE(row.name);
-            Play(true, {[&] {
-                     SetMoment(row.moment);
-                     const std::vector<int> hand = Row();
-                     shown.clear();
-                     std::istringstream inputs{row.inputs};
-                     for (std::string input; std::getline(inputs >> std::ws, input, ',');) {
-                         Input(input, hand);
-                         QTest::qWait(5);
-                     }
-                     QTest::qWait(100);
-                     if (!QTest::qWaitFor([&] { return Seen(hand) == row.seen; }, 3000)) {
-                         EXPECT_EQ(Seen(hand), row.seen);
-                     }
-                 }});
+            Prepare(g, 1234, PlayerPerson);
+            atWaits = {[&] {
+                SetMoment(row.moment);
+                const std::vector<int> hand = Row();
+                shown.clear();
+                std::istringstream inputs{row.inputs};
+                for (std::string input; std::getline(inputs >> std::ws, input, ',');) {
+                    Input(input, hand);
+                    QTest::qWait(5);
+                }
+                QTest::qWait(100);
+                if (!QTest::qWaitFor([&] { return Seen(hand) == row.seen; }, 3000)) {
+                    EXPECT_EQ(Seen(hand), row.seen);
+                }
+                window.runner().stop();
+            }};
+            deadline.start(20000);
+            window.newGame();
+            EXPECT_FALSE(window.runner().running());
             EXPECT_EQ(window.scene().cardFocus().card(), 0) << "a mark left on a game given up";
         }
     }
@@ -96,13 +102,10 @@ protected:
             const char which = input[blank + 1];
             const int card = which == 'H' ? hand.at(input[blank + 2] - '1')
                                           : CardsAt(which == 'T' ? LocTarvishHand : LocUpCard)[0];
-            if (input.starts_with("double")) {
-                QTest::mouseDClick(viewport, Qt::LeftButton, {}, OnCard(card));
-            } else {
-                const bool right = input.starts_with("right");
-                QTest::mouseClick(viewport, right ? Qt::RightButton : Qt::LeftButton, {},
-                                  OnCard(card));
-            }
+            const Qt::MouseButton button =
+                input.starts_with("right") ? Qt::RightButton : Qt::LeftButton;
+            if (input.starts_with("double")) QTest::mouseDClick(viewport, button, {}, OnCard(card));
+            if (!input.starts_with("double")) QTest::mouseClick(viewport, button, {}, OnCard(card));
         } else {
             const QKeyCombination key = QKeySequence(QString::fromStdString(input))[0];
             QTest::keyClick(&window.view(), key.key(), key.keyboardModifiers());
@@ -128,7 +131,7 @@ protected:
         if (IsVisible(g, Control::FramDeclare)) add("panel");
         if (IsVisible(g, Control::FramMeldHelp)) add("reminder");
         if (Caption(g, Control::CmdSort) == "Sort Same") add("sorted");
-        for (const std::string& title : Titles()) add(title);
+        for (const MessageRequest& message : shown) add(message.Title);
         const std::string& info = Caption(g, Control::LblInfo);
         if (played.empty() && !info.empty()) add(info);
         return seen;

@@ -21,12 +21,6 @@ Settings Make(int won, int lost, int speed, std::string name, int target) {
     return {{0, won, lost}, speed, std::move(name), target};
 }
 
-// Every byte of a literal, zero bytes included.
-template <std::size_t N>
-QByteArray Bytes(const char (&text)[N]) {
-    return QByteArray(text, N - 1);
-}
-
 TEST(SettingsFile, WritesItsExactBytesAndReadsThemBack) {
     const std::string cut(MaxPlayerNameLength, 'x');
     const struct {
@@ -79,10 +73,10 @@ TEST(SettingsFile, KeepsWhatReadsWellFromADamagedFile) {
         {"text after the quote", "1,2,75,\"Bob\"junk,500", Make(1, 2, 75, "Bob", 500)},
         {"not UTF-8, so Latin-1", "1,2,75,\"Zo\xeb\",500", Make(1, 2, 75, "Zo\u00eb", 500)},
         {"control bytes",
-         Bytes("1,2,75,\"B\0o\x7f\x1b"
-               "b\",500"),
+         QByteArrayLiteral("1,2,75,\"B\0o\x7f\x1b"
+                           "b\",500"),
          Make(1, 2, 75, "Bob", 500)},
-        {"binary", Bytes("\0\xff\x01\x02,\x80\x81,\xfe"), defaults},
+        {"binary", QByteArrayLiteral("\0\xff\x01\x02,\x80\x81,\xfe"), defaults},
         {"a 10 MB name", "3,2,75,\"" + QByteArray(10 << 20, 'A') + "\",500",
          Make(3, 2, 75, std::string(MaxPlayerNameLength, 'A'), 500)},
         {"a 10 MB number", QByteArray(10 << 20, '7') + ",2,15,\"Bo\",500",
@@ -107,22 +101,12 @@ TEST(SettingsFile, ReadsAnyDamagedFileIntoUsableValues) {
         QByteArray bytes = good;
         for (int damage = int(below(4)); damage >= 0; --damage) {
             const qsizetype at = below(bytes.size() + 1);
-            switch (below(5)) {
-                case 0:
-                    if (at < bytes.size()) bytes[at] = char(below(256));
-                    break;
-                case 1:
-                    bytes.insert(at, pieces[below(sizeof pieces)]);
-                    break;
-                case 2:
-                    bytes.remove(at, below(6));
-                    break;
-                case 3:
-                    bytes.insert(at, bytes.mid(below(bytes.size() + 1), below(12)));
-                    break;
-                default:
-                    bytes.truncate(at);
-            }
+            const int kind = int(below(5));
+            if (kind == 0 && at < bytes.size()) bytes[at] = char(below(256));
+            if (kind == 1) bytes.insert(at, pieces[below(sizeof pieces)]);
+            if (kind == 2) bytes.remove(at, below(6));
+            if (kind == 3) bytes.insert(at, bytes.mid(below(bytes.size() + 1), below(12)));
+            if (kind == 4) bytes.truncate(at);
         }
         SCOPED_TRACE(bytes.toHex().toStdString());
         const Settings read = ParseSettings(bytes);

@@ -52,26 +52,16 @@ struct Folder {
     }
 };
 
-void PressFullScreenKey(FrmMain& window) {
-    window.activateWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
-    QTest::keyClick(&window, Qt::Key_F11);
-}
-
 TEST(WindowPreferences, TheSoundSwitchAndThePlaceSurviveARestartButFullScreenDoesNot) {
-    enum Close { ExitCommand, SystemClose };
     const QRect place(40, 50, 600, 450);
     const struct {
         const char* name;
-        bool soundsOff;
-        bool maximised;
-        bool fullScreen;
-        Close how;
+        bool soundsOff, maximised, fullScreen, byExit;  // else closed by the system
     } rows[] = {
-        {"sounds off, by the Exit command", true, false, false, ExitCommand},
-        {"maximised, closed by the system", false, true, false, SystemClose},
-        {"full screen from a normal window", true, false, true, ExitCommand},
-        {"full screen from a maximised window", false, true, true, SystemClose},
+        {"sounds off, by the Exit command", true, false, false, true},
+        {"maximised, closed by the system", false, true, false, false},
+        {"full screen from a normal window", true, false, true, true},
+        {"full screen from a maximised window", false, true, true, false},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -83,13 +73,16 @@ TEST(WindowPreferences, TheSoundSwitchAndThePlaceSurviveARestartButFullScreenDoe
             EXPECT_FALSE(QFile::exists(folder.dir.filePath(SettingsFileName)))
                 << "the sound switch stays out of the settings file";
             if (row.maximised) window->showMaximized();
-            if (row.fullScreen) PressFullScreenKey(*window);
+            if (row.fullScreen) {
+                window->activateWindow();
+                EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+                QTest::keyClick(window.get(), Qt::Key_F11);
+            }
             ASSERT_EQ(window->isFullScreen(), row.fullScreen);
             EXPECT_EQ(window->findChild<QAction*>("MnuFullScreen")->isChecked(), row.fullScreen);
             const bool moves = row.maximised || row.fullScreen;
             ASSERT_TRUE(QTest::qWaitFor([&] { return (window->geometry() != place) == moves; }));
-            if (row.how == ExitCommand) window->findChild<QAction*>("MnuExit")->trigger();
-            if (row.how == SystemClose) window->close();
+            row.byExit ? window->findChild<QAction*>("MnuExit")->trigger() : void(window->close());
             ASSERT_FALSE(window->isVisible());
         }
         const std::unique_ptr<FrmMain> again = folder.Open();

@@ -47,10 +47,14 @@ double Along(QPointF at) {
 
 TEST(CardGlideTest, EndsExactlyAtTheLastPlaceNamedAndIsOnItsWayMeanwhile) {
     using Step = std::function<void(ShownTable&)>;
-    const auto abandon = [](ShownTable& t) {
+    const Step abandon = [](ShownTable& t) {
         t.table->EndAllWaits();
         EXPECT_EQ(t.scene->card(kCard)->pos(), kTarget) << "at its place at once";
     };
+    const Step resize = [](ShownTable& t) { t.window.resize(900, 400); };
+    const Step showMoves = [](ShownTable&) { QCoreApplication::processEvents(); };
+    const Step hide = [](ShownTable& t) { t.window.hide(); };
+    const Step minimise = [](ShownTable& t) { t.window.showMinimized(); };
     const struct {
         const char* name;
         int pauseMs;
@@ -59,19 +63,11 @@ TEST(CardGlideTest, EndsExactlyAtTheLastPlaceNamedAndIsOnItsWayMeanwhile) {
     } rows[] = {
         {"a card play's pause", 300, {}, {}, true},
         {"the hand abandoned mid-glide", 300, {}, abandon, true},
-        {"the window resized mid-glide",
-         300,
-         {},
-         [](ShownTable& t) { t.window.resize(900, 400); },
-         true},
+        {"the window resized mid-glide", 300, {}, resize, true},
         {"a pause too short to show", ShortestGlideMs / 4, {}, {}, false},
-        {"no pause after the moves, the event loop shows them",
-         300,
-         [](ShownTable&) { QCoreApplication::processEvents(); },
-         {},
-         false},
-        {"a hidden window", 300, [](ShownTable& t) { t.window.hide(); }, {}, false},
-        {"a minimised window", 300, [](ShownTable& t) { t.window.showMinimized(); }, {}, false},
+        {"no pause after the moves, the event loop shows them", 300, showMoves, {}, false},
+        {"a hidden window", 300, hide, {}, false},
+        {"a minimised window", 300, minimise, {}, false},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);

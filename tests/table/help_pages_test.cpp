@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -24,19 +25,6 @@ namespace {
 
 class HelpPagesTest : public testing::Test {
 protected:
-    // The pages on the screen, by number.
-    std::set<int> Shown() {
-        std::set<int> shown;
-        for (int number = 1; number <= 3; ++number) {
-            if (pages.page(number)->isVisible()) shown.insert(number);
-        }
-        return shown;
-    }
-    QPushButton* Button(int page, const char* name) {
-        auto* button = pages.page(page)->findChild<QPushButton*>(name);
-        EXPECT_NE(button, nullptr) << name;
-        return button;
-    }
     // The card a picture shows, found by comparing it with every card face at its size.
     static int CardShown(const QLabel* picture) {
         const QImage shown = picture->pixmap().toImage();
@@ -69,9 +57,16 @@ TEST_F(HelpPagesTest, ButtonsHideTheirPageAndShowTheNextNeverMakingASecondCopy) 
         if (name == "menu") {
             pages.showPage(1);
         } else {
-            Button(name[0] - '0', name.substr(2).c_str())->click();
+            auto* button =
+                pages.page(name[0] - '0')->findChild<QPushButton*>(name.substr(2).c_str());
+            ASSERT_NE(button, nullptr);
+            button->click();
         }
-        EXPECT_EQ(Shown(), step.shown);
+        std::set<int> shown;
+        for (int number = 1; number <= 3; ++number) {
+            if (pages.page(number)->isVisible()) shown.insert(number);
+        }
+        EXPECT_EQ(shown, step.shown);
         for (const char* window : {"FrmHelp", "FrmHelp2", "FrmHelp3"}) {
             EXPECT_EQ(main.findChildren<QWidget*>(window).size(), 1) << window;
         }
@@ -81,32 +76,19 @@ TEST_F(HelpPagesTest, ButtonsHideTheirPageAndShowTheNextNeverMakingASecondCopy) 
 
 // Page 1's row of cards, and page 2's declarations with their cards in a row just above them.
 TEST_F(HelpPagesTest, CardPicturesShowTheirCardsInRowsAboveTheirLabels) {
-    const struct {
-        int page;
-        const char* label;  // nullptr: the row stands alone
-        const char* cards;
-    } rows[] = {
-        {1, nullptr, "AD TD KD QD JD"},
-        {2, "LblTrumps", "AD"},
-        {2, "LblRM", "KD QD"},
-        {2, "Label2", "KH QH"},
-        {2, "LblSequence", "AD TD JD QD KD"},
-        {2, "Label1", "AD AS AH AC"},
-        {2, "LblDCorvane", "QS JD QS JD"},
-        {2, "LblCorvane", "QS JD"},
-        {2, "Lbl4kingss", "KD KH KS KC"},
-        {2, "LblJacks", "JC JD JH JS"},
-        {2, "LblQueens", "QS QH QC QD"},
-    };
-    int onPage = 0;
+    std::istringstream rows{
+        ":AD TD KD QD JD/LblTrumps:AD/LblRM:KD QD/Label2:KH QH/LblSequence:AD TD JD QD KD/"
+        "Label1:AD AS AH AC/LblDCorvane:QS JD QS JD/LblCorvane:QS JD/Lbl4kingss:KD KH KS KC/"
+        "LblJacks:JC JD JH JS/LblQueens:QS QH QC QD"};  // "label:cards/"; page 1 has none
     int image = 0;  // the pictures of each page are numbered from 1
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.label == nullptr ? "page 1" : row.label);
-        if (row.page != std::exchange(onPage, row.page)) image = 0;
-        QWidget* page = pages.page(row.page);
-        const auto* label = row.label == nullptr ? nullptr : page->findChild<QLabel*>(row.label);
+    for (std::string name, cards;
+         std::getline(rows, name, ':') && std::getline(rows, cards, '/');) {
+        SCOPED_TRACE(name);
+        QWidget* page = pages.page(name.empty() ? 1 : 2);
+        if (name == "LblTrumps") image = 0;
+        const auto* label = name.empty() ? nullptr : page->findChild<QLabel*>(name.c_str());
         int left = label == nullptr ? 0 : label->x();
-        for (const int card : testing_support::Cards(row.cards)) {
+        for (const int card : testing_support::Cards(cards)) {
             const auto* picture = page->findChild<QLabel*>(QString("Image%1").arg(++image));
             ASSERT_NE(picture, nullptr) << image;
             EXPECT_EQ(CardShown(picture), card) << "Image" << image;
@@ -163,8 +145,7 @@ TEST(AboutBox, ShowsTitleVersionAndStartsSystemInformationWhenThereIsSome) {
     tool.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     sysInfo->click();
     qputenv("PATH", path);
-    for (int waited = 0; waited < 5000 && !QFile::exists(mark); waited += 20) QTest::qWait(20);
-    EXPECT_TRUE(QFile::exists(mark));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(mark); }, 5000));
     EXPECT_EQ(boxes.size(), 1u) << "no notice when the tool starts";
 }
 
