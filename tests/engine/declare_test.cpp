@@ -210,7 +210,7 @@ const struct Button {
      3},
 };
 
-TEST_F(Declaring, EachMeldWritesItsTextBooksItsPointsAndEndsTheTurn) {
+TEST_F(Declaring, EachMeldWritesItsTextBooksItsPointsAndEndsTheTurnOrIsRefused) {
     for (const Button& row : kButtons) {
         for (int player : {PlayerPerson, PlayerTarvish}) {
             SCOPED_TRACE(std::string(row.meld) + ", player " + std::to_string(player));
@@ -231,12 +231,8 @@ TEST_F(Declaring, EachMeldWritesItsTextBooksItsPointsAndEndsTheTurn) {
             EXPECT_EQ(g.PauseTime, g.Speed);
             EXPECT_TRUE(table.Messages.empty());
         }
-    }
-}
-
-TEST_F(Declaring, AMeldThePersonDoesNotHoldIsRefusedAndTheTurnStaysOpen) {
-    for (const Button& row : kButtons) {
-        SCOPED_TRACE(row.meld);
+        // A meld the person does not hold is refused and the turn stays open.
+        SCOPED_TRACE(std::string(row.meld) + ", lacking");
         Setup(PlayerPerson, row.lacking, Spades);
         Make(PlayerPerson, row.meld);
         ASSERT_EQ(table.Messages.size(), 1u);
