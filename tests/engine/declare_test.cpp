@@ -291,7 +291,6 @@ TEST_F(Declaring, TheDixIsExchangedOnceAHandAndLaterSevensLaidAtTheirPlace) {
         bool exchangedBefore;
         const char* outcomes;  // per opportunity: "swap:7S", "lay:7S" or "none"
     } rows[] = {
-        {"PersonSwapsForTheKingOfTrumps", 1, "7S 8H", "KS", false, "swap:7S"},
         {"PersonSwapsTheLaterSevenThenLaysTheOther", 1, "7S 7S2", "KS", false,
          "swap:7S2 lay:7S none"},
         {"PersonLaysWhenTheUpCardIsASeven", 1, "7S", "7S2", false, "lay:7S none"},
