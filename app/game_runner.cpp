@@ -6,7 +6,6 @@
 
 #include "card_layout.h"
 #include "declarations.h"
-#include "display.h"
 #include "game_state.h"
 #include "hand_flow.h"
 
@@ -64,8 +63,7 @@ PersonsCards CardsToChoose(const Game& g) {
     for (int i = 1; i <= CardCount; ++i) {
         if (g.CardTable[i].Location == LocPlayerHand) cards.Held.push_back(i);
     }
-    cards.MayPlay = g.WaitingForPlayer && !IsVisible(g, Control::FramDeclare) &&
-                    !IsVisible(g, Control::FramMarriage);
+    cards.MayPlay = WaitsForPersonsCard(g);
     return cards;
 }
 

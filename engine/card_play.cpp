@@ -73,14 +73,17 @@ void PlayIntoTrick(Game& g, int card, int position) {
 
 }  // namespace
 
+bool WaitsForPersonsCard(const Game& g) {
+    return g.GameInProgress && g.WaitingForPlayer && !IsVisible(g, Control::FramDeclare) &&
+           !IsVisible(g, Control::FramMarriage);
+}
+
 void PicCard_Click(Game& g, int card) {
     if (card < 1 || card > CardCount) return;
     if (!g.GameInProgress || !g.WaitingForPlayer) return;
     const bool inHand = g.CardTable[card].Location == LocPlayerHand;
-    // Declare or cancel first: a card played now would leave the hand without a trick.
-    const bool declaring =
-        IsVisible(g, Control::FramDeclare) || IsVisible(g, Control::FramMarriage);
-    if (inHand && declaring) return;
+    // A card not the person's still gets its notice during a declaring turn.
+    if (inHand && !WaitsForPersonsCard(g)) return;
     if (NoticeForCardNotHeld(g, card)) return;
     if (!inHand) return;
     const int position = g.HasLead[PlayerPerson] ? 1 : 2;

@@ -33,7 +33,7 @@ void PersonExchanges(Game& g, int seven) {
     const int formerUpCard = g.UpCard;
     g.CardTable[seven].Location = LocUpCard;
     g.CardTable[seven].OnTable = true;
-    g.CardTable[formerUpCard].Location = PlayerPerson;
+    g.CardTable[formerUpCard].Location = LocPlayerHand;
 
     Travel(g, seven,
            std::initializer_list<TablePoint>{PlayerDixExchangePath[0], PlayerDixExchangePath[1],
@@ -52,8 +52,6 @@ void PersonExchanges(Game& g, int seven) {
     g.UpCard = seven;
     BookDix(g, PlayerPerson, g.PlayerName + " melded and swapped Dix for 10 points");
     g.DixExchanged = true;
-    SetVisible(g, Control::FramDeclare, false);
-    g.WaitingForPlayer = false;
 }
 
 void PersonLaysDix(Game& g, int seven) {
@@ -65,15 +63,13 @@ void PersonLaysDix(Game& g, int seven) {
     g.CardTable[seven].MeldUsed[MeldDix] = true;
     LayOutMeldColumns(g, PlayerPerson);
     BookDix(g, PlayerPerson, g.PlayerName + "  melded Dix for 10 points");
-    SetVisible(g, Control::FramDeclare, false);
-    g.WaitingForPlayer = false;
 }
 
 void TarvishExchanges(Game& g, int seven) {
     const int formerUpCard = g.UpCard;
     g.CardTable[seven].Location = LocUpCard;
     g.CardTable[seven].OnTable = true;
-    g.CardTable[formerUpCard].Location = PlayerTarvish;
+    g.CardTable[formerUpCard].Location = LocTarvishHand;
 
     Travel(g, formerUpCard, TarvishDixExchangePath);
     PlayDealSound(g);

@@ -59,8 +59,8 @@ void ShowHandResult(Game& g) {
     }
 }
 
-// Counts the game for its winner and clears the table; the hand ends here.
-// The game's result, told in the person's own words: the opening, both totals, then the closing.
+// Tells the game's result (the opening, both totals, then the closing), counts the game for its
+// winner and clears the table; the hand ends here.
 void EndGame(Game& g, int winner, const char* opening, const char* closing, const char* button,
              const char* title) {
     if (!g.GameInProgress) return;

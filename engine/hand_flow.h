@@ -72,6 +72,9 @@ void TarvishWinsGame(Game& g);
 // The table after a game: no cards, no scores of the hand, and the prompt for a new game.
 void ClearTable(Game& g);
 
+// The game waits for the person to play a card from the hand: not for a declaration, when a card
+// played would leave the hand without a trick.
+bool WaitsForPersonsCard(const Game& g);
 // The person clicks a card picture (either mouse button).
 void PicCard_Click(Game& g, int card);
 // Moves the person's card into the trick.

@@ -44,7 +44,8 @@ void ScriptedPerson::Act() {
 void ScriptedPerson::Declare() {
     // A few buttons at random, most of them for melds the person does not hold; a refusal leaves
     // the turn open for the next.
-    for (int press = 0; press < DeclarationTries && g_.WaitingForPlayer && g_.GameInProgress; ++press) {
+    for (int press = 0; press < DeclarationTries && g_.WaitingForPlayer && g_.GameInProgress;
+         ++press) {
         const int button = Below(7);
         if (button == 0) CmdCorvane_Click(g_);
         if (button == 1) CmdDCorvane_Click(g_);

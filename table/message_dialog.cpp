@@ -139,7 +139,6 @@ MessageDialog::MessageDialog(SoundPlayer* sounds, QWidget* parent)
 
 int MessageDialog::showMessage(const MessageRequest& request) {
     using namespace message_geometry;
-    for (int i = 0; i < 3; ++i) setButtonPressed(i, false);
     pressedIndex_ = -1;
     keyDown_ = 0;
 

@@ -100,7 +100,9 @@ TEST_F(MainWindowTest, ShowsWhatTheGameLaidOutEvenWhenResizedDuringTheDeal) {
             QTest::qWait(20);
             EXPECT_EQ(window.size(), row.duringTheDeal.isValid() ? row.duringTheDeal : row.size);
             ExpectSameTable(expected);
-            if (!row.duringTheDeal.isValid()) EXPECT_EQ(window.view().viewport()->size(), room);
+            if (!row.duringTheDeal.isValid()) {
+                EXPECT_EQ(window.view().viewport()->size(), room);
+            }
             window.runner().stop();
         }};
         window.newGame();
