@@ -141,15 +141,7 @@ TEST_F(HandEnd, TheWinnerOfTheLastStockTrickDeclaresTwiceAndTheLoserTakesTheUpCa
         const int loser = 3 - winner;
         EXPECT_EQ(g.CardTable[C("KH")].Location, loser);
         EXPECT_EQ(table.Cards[C("KH")].Image, loser == PlayerTarvish ? ImageBack : C("KH"));
-        int held[3] = {};
-        for (int i = 1; i <= CardCount; ++i) {
-            const int location = g.CardTable[i].Location;
-            if (location == 1 || location == 2) ++held[location];
-        }
-        EXPECT_EQ(held[1], 9);
-        EXPECT_EQ(held[2], 9);
         EXPECT_EQ(g.HasLead, (PerPlayer<bool>{false, winner == 1, winner == 2}));
-        EXPECT_EQ(g.WaitingForPlayer, false) << "given up at the dialog";
         EXPECT_EQ(g.RoundNo, 2);
     }
 }

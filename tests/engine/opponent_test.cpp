@@ -9,8 +9,7 @@ namespace {
 
 using namespace testing_support;
 
-// One of Tarvish's choices: its holding, trumps, the up card, the card the person led ("" when
-// Tarvish leads) and the card it must choose.
+// One of Tarvish's choices and the card it must choose.
 struct Choice {
     const char *name, *tarvish;
     int trumps;
