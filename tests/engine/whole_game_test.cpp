@@ -9,6 +9,7 @@
 #include "display.h"
 #include "engine_test_support.h"
 #include "hand_flow.h"
+#include "meld_rules.h"
 #include "procedure_runner.h"
 #include "scripted_person.h"
 
@@ -34,6 +35,58 @@ struct WholeGame : TableGame {
         return static_cast<int>(std::count(table.Sounds.begin(), table.Sounds.end(), Sound::Knock));
     }
 };
+
+// True when the Round 2 rule allows `card` from the holding at `location` against the card led.
+bool FollowsRoundTwoRule(const Game& g, int location, int card) {
+    auto holds = [&](int suit) {
+        for (int i = 1; i <= CardCount; ++i) {
+            if (g.CardTable[i].Location == location && g.CardTable[i].Suit == suit) return true;
+        }
+        return false;
+    };
+    const int suit = g.CardTable[card].Suit;
+    const int led = g.CardTable[g.TrickCard[1]].Suit;
+    if (holds(led)) return suit == led;
+    if (holds(g.TrumpSuit)) return suit == g.TrumpSuit;
+    return true;
+}
+
+// Every declared card of a player lies face up in the column of the latest meld it served in,
+// one card to a step of the column (a played card may leave a gap until the next layout), or,
+// a Seven laid as Dix, at that player's Dix place.
+void ExpectDeclaredCardsInTheirColumns(const Game& g, const HeadlessTable& table, int player) {
+    // By meld kind, from the Dix to four Aces; the Double Corvane stands in the Corvane column.
+    constexpr int columnLeft[] = {0,
+                                  0,
+                                  RunColumnLeft,
+                                  MarriageColumnLeft,
+                                  FourKingsColumnLeft,
+                                  FourQueensColumnLeft,
+                                  FourJacksColumnLeft,
+                                  CorvaneColumnLeft,
+                                  CorvaneColumnLeft,
+                                  FourAcesColumnLeft};
+    const int top = player == PlayerPerson ? PlayerMeldColumnTop : TarvishMeldColumnTop;
+    std::set<std::pair<int, int>> taken;
+    for (int i = 1; i <= CardCount; ++i) {
+        const CardRecord& c = g.CardTable[i];
+        if (c.Location != player || !c.OnTable) continue;
+        const HeadlessTable::CardPicture& pic = table.Cards[i];
+        EXPECT_TRUE(pic.Visible && pic.Image == i) << Describe(g, i) << " face up";
+        const auto column = std::find(c.MeldColumn.begin(), c.MeldColumn.end(), true);
+        if (column == c.MeldColumn.end()) {
+            const TablePoint dix = player == PlayerPerson ? PlayerDixPlace : TarvishDixPlace;
+            EXPECT_TRUE(c.Value == Seven && pic.Left == dix.Left && pic.Top == dix.Top)
+                << Describe(g, i) << " on the table in no column";
+            continue;
+        }
+        EXPECT_EQ(std::count(column, c.MeldColumn.end(), true), 1) << Describe(g, i);
+        EXPECT_EQ(pic.Left, columnLeft[column - c.MeldColumn.begin()]) << Describe(g, i);
+        const bool free = taken.insert({pic.Left, pic.Top}).second;
+        EXPECT_TRUE(free && pic.Top >= top && (pic.Top - top) % MeldColumnStep == 0)
+            << Describe(g, i) << " at " << pic.Top;
+    }
+}
 
 // At a wait for the person every card is shown where it is: the hands in their rows (declared
 // cards back in them in Round 2), the stock face down and counted, the up card face up, the card
@@ -103,6 +156,9 @@ TEST_F(WholeGame, SoakEveryGameEndsWithOneWinnerAndEveryHandPlaysOutEveryCardOnc
         int lastLeader = 0;    // who led it: the trick in progress or the one just completed
         int leaderBefore = 0;  // who led the trick before that
         bool offered = false;  // at the wait before
+        std::array<std::array<bool, MeldKindCount + 1>, CardCount + 1> used{};  // MeldUsed seen
+        std::array<std::array<bool, MeldKindCount + 1>, CardCount + 1> served{};
+        std::array<int, CardCount + 1> kindShown{};  // the kind whose column shows the card
     } hand;
     int fullHands = 0, offers = 0, knocksByTarvish = 0, knocksByPerson = 0;
 
@@ -143,6 +199,11 @@ TEST_F(WholeGame, SoakEveryGameEndsWithOneWinnerAndEveryHandPlaysOutEveryCardOnc
             hand.leaderBefore = hand.lastLeader;
             hand.lastLeader = g.HasLead[PlayerPerson] ? PlayerPerson : PlayerTarvish;
         }
+        if (g.Round2 && g.HasLead[PlayerPerson] && g.TrickCard[2] >= 1 &&
+            g.CardTable[g.TrickCard[2]].Location == LocTarvishHand) {
+            EXPECT_TRUE(FollowsRoundTwoRule(g, LocTarvishHand, g.TrickCard[2]))
+                << "Tarvish follows with " << Describe(g, g.TrickCard[2]);
+        }
         hand.trickPoints = std::max(hand.trickPoints, g.TrickTotal[1] + g.TrickTotal[2]);
     };
     table.OnWaitForPlayer = [&] {
@@ -165,8 +226,28 @@ TEST_F(WholeGame, SoakEveryGameEndsWithOneWinnerAndEveryHandPlaysOutEveryCardOnc
         ExpectEveryCardShownWhereItIs(g, table);
         if (g.Round1) {
             for (int p : {PlayerPerson, PlayerTarvish}) {
+                ExpectDeclaredCardsInTheirColumns(g, table, p);
                 // The totals are the earlier hands' and this hand's melds; tricks come at its end.
                 EXPECT_EQ(g.GameTotal[p], hand.totalsAtDeal[p] + g.HandScore[p] - g.TrickTotal[p]);
+            }
+            // No card serves twice in one kind: a card moves to a column only by serving in its
+            // kind, so it never comes back to a column it has left, and its marks only add up.
+            for (int i = 1; i <= CardCount; ++i) {
+                const CardRecord& c = g.CardTable[i];
+                const bool held = c.Location == PlayerPerson || c.Location == PlayerTarvish;
+                for (int k = 1; k <= MeldKindCount; ++k) {
+                    EXPECT_FALSE(held && hand.used[i][k] && !c.MeldUsed[k])
+                        << Describe(g, i) << " freed to serve again in kind " << k;
+                    hand.used[i][k] = c.MeldUsed[k];
+                }
+                const auto column = std::find(c.MeldColumn.begin(), c.MeldColumn.end(), true);
+                if (!held || !c.OnTable || column == c.MeldColumn.end()) continue;
+                int kind = static_cast<int>(column - c.MeldColumn.begin());
+                if (kind == MeldCorvane && c.MeldUsed[MeldDoubleCorvane]) kind = MeldDoubleCorvane;
+                if (hand.kindShown[i] == kind) continue;
+                EXPECT_FALSE(hand.served[i][kind]) << Describe(g, i) << " serves twice in " << kind;
+                hand.served[i][kind] = true;
+                hand.kindShown[i] = kind;
             }
         }
         person.Act();
