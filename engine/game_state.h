@@ -25,6 +25,9 @@ struct ControlState {
 // The design state of a control, as the window opens.
 ControlState DesignState(Control control);
 
+// Who plays Tarvish: the fixed rules the game has always had, or a search over sampled deals.
+enum class OpponentLevel { Classic, Expert };
+
 // Per-player arrays are indexed by the player number 1 or 2; element 0 is unused.
 template <typename T>
 using PerPlayer = std::array<T, 3>;
@@ -41,6 +44,8 @@ struct Game {
     int Speed = SpeedMedium;
     int TargetScore = 1000;
     PerPlayer<int> Stats{};
+    // Kept with the window's preferences, not in the settings file.
+    OpponentLevel TarvishLevel = OpponentLevel::Classic;
 
     // The game.
     bool GameInProgress = false;
