@@ -20,8 +20,11 @@
 #include "help_pages.h"
 #include "sound_player.h"
 #include "status_panels.h"
+#include "table_announcer.h"
+#include "table_events.h"
 #include "table_scene.h"
 #include "table_view.h"
+#include "tts_speaker.h"
 #include "window_table.h"
 
 namespace corvane {
@@ -35,7 +38,9 @@ FrmMain::FrmMain(const QString& settingsDirectory, const QString& preferencesFil
       panels_(std::make_unique<StatusPanels>(statusBar())),
       table_(new WindowTable(scene_, panels_.get(), this)),
       runner_(new GameRunner(game_, this)),
-      help_(new HelpPages(this)) {
+      help_(new HelpPages(this)),
+      speaker_(new TtsSpeaker(this)),
+      announcer_(new TableAnnouncer(table_, scene_, panels_.get(), speaker_)) {
     setObjectName(QStringLiteral("FrmMain"));
     setWindowIcon(AppIcon());
     setCentralWidget(view_);
@@ -66,6 +71,7 @@ FrmMain::FrmMain(const QString& settingsDirectory, const QString& preferencesFil
     scene_->cardFocus().setSource([this] { return CardsToChoose(game_); });
     connect(runner_, &GameRunner::idle, &scene_->cardFocus(), &CardFocus::refresh);
     AddKeyHint(statusBar());
+    new TableEvents(view_, table_);
 
     if (!preferences_.restoreWindow(*this)) fitToScreen();
     view_->setFocus();

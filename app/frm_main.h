@@ -10,6 +10,7 @@
 #include "window_preferences.h"
 
 class QAction;
+class QMenu;
 
 namespace corvane {
 
@@ -17,8 +18,10 @@ class FrmAbout;
 class GameRunner;
 class HelpPages;
 class StatusPanels;
+class TableAnnouncer;
 class TableScene;
 class TableView;
+class TtsSpeaker;
 class WindowTable;
 
 // The main window: the table, the menu bar and the status bar around the one game of the run.
@@ -41,6 +44,7 @@ public:
     TableView& view() { return *view_; }
     StatusPanels& statusPanels() { return *panels_; }
     HelpPages& helpPages() { return *help_; }
+    TableAnnouncer& announcer() { return *announcer_; }
     FrmAbout& aboutBox();
     const QString& settingsDirectory() const { return settingsDirectory_; }
 
@@ -79,6 +83,11 @@ private:
     // F11: full screen, and back to the window as it was, maximised or not.
     void toggleFullScreen();
 
+    // Read Aloud, Four-Colour Suits and the keys that read the table aloud.
+    void buildAccessOptions(QMenu* options);
+    void switchReadAloud(bool on);
+    void switchFourColourSuits(bool on);
+
     Game game_;
     QString settingsDirectory_;
     WindowPreferences preferences_;
@@ -88,6 +97,8 @@ private:
     WindowTable* table_;
     GameRunner* runner_;
     HelpPages* help_;
+    TtsSpeaker* speaker_;
+    TableAnnouncer* announcer_;
     FrmAbout* about_ = nullptr;
     QAction* fullScreenItem_ = nullptr;
     // The counts of games won as the settings file last received them.

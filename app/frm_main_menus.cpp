@@ -104,6 +104,7 @@ void FrmMain::buildMenus() {
     fullScreenItem_ = AddItem(options, this, "MnuFullScreen", "Full Screen", Qt::Key_F11);
     fullScreenItem_->setCheckable(true);
     connect(fullScreenItem_, &QAction::triggered, this, &FrmMain::toggleFullScreen);
+    buildAccessOptions(options);
 
     QAction* about = bar->addAction(QStringLiteral("&About"));
     about->setObjectName(QStringLiteral("MnuAbout"));

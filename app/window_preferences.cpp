@@ -12,6 +12,8 @@ namespace corvane {
 namespace {
 
 const QString kSounds = QStringLiteral("Sounds");
+const QString kReadAloud = QStringLiteral("ReadAloud");
+const QString kFourColourSuits = QStringLiteral("FourColourSuits");
 const QString kGeometry = QStringLiteral("Window/Geometry");
 const QString kMaximized = QStringLiteral("Window/Maximized");
 
@@ -46,6 +48,24 @@ bool WindowPreferences::soundsOn() const {
 
 void WindowPreferences::setSoundsOn(bool on) {
     settings_->setValue(kSounds, on);
+    settings_->sync();
+}
+
+bool WindowPreferences::readAloud() const {
+    return settings_->value(kReadAloud, false).toBool();
+}
+
+void WindowPreferences::setReadAloud(bool on) {
+    settings_->setValue(kReadAloud, on);
+    settings_->sync();
+}
+
+bool WindowPreferences::fourColourSuits() const {
+    return settings_->value(kFourColourSuits, false).toBool();
+}
+
+void WindowPreferences::setFourColourSuits(bool on) {
+    settings_->setValue(kFourColourSuits, on);
     settings_->sync();
 }
 

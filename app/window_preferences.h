@@ -29,6 +29,13 @@ public:
     bool soundsOn() const;
     void setSoundsOn(bool on);
 
+    // Read Aloud: off until the person turns it on.
+    bool readAloud() const;
+    void setReadAloud(bool on);
+    // The four-colour deck: off until the person turns it on.
+    bool fourColourSuits() const;
+    void setFourColourSuits(bool on);
+
     // The window's normal place and size and whether it is maximised. Full screen is left out:
     // the next start shows the window as it was before it went full screen.
     void saveWindow(const QWidget& window);

@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # Installs what the game, its tests and its benchmarks need on Debian 12, when it is missing.
 # DejaVu Serif sets the help pages; the desktop tools check the desktop entry and metainfo.
+# Read Aloud speaks through Qt's text-to-speech (whose CMake files want the QML integration),
+# by the speech server or flite. The screen-reader test runs the game under Xvfb on a private
+# D-Bus session with the AT-SPI bus, presses keys with xdotool and reads it with pyatspi.
 set -euo pipefail
 
 packages=(
@@ -9,6 +12,9 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-dejavu-core
     desktop-file-utils appstream
+    qt6-speech-dev qt6-declarative-dev qt6-speech-speechd-plugin qt6-speech-flite-plugin
+    speech-dispatcher
+    at-spi2-core dbus-x11 python3-pyatspi xvfb xauth xdotool
 )
 
 missing=()

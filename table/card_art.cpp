@@ -33,11 +33,19 @@ const QColor CourtBlue(34, 66, 140);
 const QColor BackColour(24, 52, 112);
 const QColor BackLight(226, 232, 246);
 
-bool IsRed(int suit) {
-    return suit == Diamonds || suit == Hearts;
-}
+// The four-colour deck's Diamonds and Clubs, as dark as the red against the card's white.
+const QColor DiamondBlue(16, 72, 196);
+const QColor ClubGreen(18, 120, 44);
+
+bool fourColours = false;
+
 QColor SuitColour(int suit) {
-    return IsRed(suit) ? Red : Black;
+    if (fourColours && suit == Diamonds) return DiamondBlue;
+    if (fourColours && suit == Clubs) return ClubGreen;
+    return suit == Diamonds || suit == Hearts ? Red : Black;
+}
+bool IsRed(int suit) {
+    return SuitColour(suit) == Red;
 }
 
 // Suit shapes fill a box one unit high centred on the origin.
@@ -501,6 +509,14 @@ QPixmap TransparentPixmap(QSize size, qreal devicePixelRatio) {
 }
 
 }  // namespace
+
+void CardArt::setFourColourSuits(bool on) {
+    fourColours = on;
+}
+
+bool CardArt::fourColourSuits() {
+    return fourColours;
+}
 
 void CardArt::paint(QPainter& painter, const QRectF& rect, int image) {
     if (image < 1 || image > SuitSymbolImage(Spades)) return;

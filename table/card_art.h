@@ -17,6 +17,12 @@ public:
     static constexpr int CardHeight = 96;
     static constexpr int DialogIconSize = 32;
 
+    // The four-colour deck: each suit its own colour (Spades black, Hearts red, Diamonds blue,
+    // Clubs green) for eyes that tell red from black poorly. Off: red and black suits. Pictures
+    // painted after the switch follow it.
+    static void setFourColourSuits(bool on);
+    static bool fourColourSuits();
+
     // Paints picture `image` to fill `rect` (a card is 71 by 96 in proportion; a suit symbol is
     // centred in the largest square that fits). Any other number paints nothing.
     static void paint(QPainter& painter, const QRectF& rect, int image);

@@ -74,6 +74,7 @@ void CardFocus::step(int direction) {
     const auto n = static_cast<std::ptrdiff_t>(order_.size());
     const auto at = std::find(order_.begin(), order_.end(), focused_) - order_.begin();
     markCard(order_[static_cast<std::size_t>(((at + direction) % n + n) % n)]);
+    tellMarked();
 }
 
 void CardFocus::refresh() {
@@ -98,6 +99,13 @@ void CardFocus::refresh() {
     if (shown && focused_ == 0) focused_ = order_.front();
     if (focused_ != 0) markCard(focused_);
     mark_->setVisible(shown);
+    tellMarked();
+}
+
+void CardFocus::tellMarked() {
+    if (card() == told_) return;
+    told_ = card();
+    emit marked(told_);
 }
 
 void CardFocus::follow(const CardItem* card) {

@@ -49,7 +49,13 @@ public:
     // The mark itself, for a look at where it is drawn.
     const QGraphicsItem* mark() const;
 
+signals:
+    // The mark has gone to another card, or has shown or gone (0).
+    void marked(int card);
+
 private:
+    void tellMarked();
+
     std::vector<int> inOrder(std::vector<int> cards) const;
     void markCard(int card);
 
@@ -58,6 +64,7 @@ private:
     QGraphicsItem* mark_;
     std::vector<int> order_;  // the person's cards when last looked at
     int focused_ = 0;         // 0 until the person may play in a hand
+    int told_ = 0;            // the card that marked() last told
 };
 
 }  // namespace corvane

@@ -14,6 +14,7 @@
 #include "card_art.h"
 #include "card_table.h"
 #include "help_texts.h"
+#include "table_words.h"
 #include "twips.h"
 
 namespace corvane {
@@ -122,14 +123,25 @@ int CardIndex(CardName card) {
     return (card.Suit - Diamonds) * 16 + 2 * StrengthRank(card.Value) + 1;
 }
 
+// The card picture labels carry the number of their picture.
+constexpr const char* kCardImage = "cardImage";
+
+void DrawCardPicture(QLabel* picture) {
+    const int side = picture->height();
+    const QSize face(qRound(side * qreal(CardArt::CardWidth) / CardArt::CardHeight), side);
+    picture->setPixmap(
+        CardArt::pixmap(picture->property(kCardImage).toInt(), face, picture->devicePixelRatioF()));
+}
+
 QLabel* CardPicture(QWidget* parent, CardName card, int number) {
     auto* picture = new QLabel(parent);
     picture->setObjectName(QStringLiteral("Image%1").arg(number));
     const int side = Pixels(PictureTwips);
     picture->setFixedSize(side, side);
     picture->setAlignment(Qt::AlignCenter);
-    const QSize face(qRound(side * qreal(CardArt::CardWidth) / CardArt::CardHeight), side);
-    picture->setPixmap(CardArt::pixmap(CardIndex(card), face, parent->devicePixelRatioF()));
+    picture->setProperty(kCardImage, CardIndex(card));
+    picture->setAccessibleName(CardFaceName(CardIndex(card)));
+    DrawCardPicture(picture);
     return picture;
 }
 
@@ -214,6 +226,15 @@ void HelpPages::showPage(int number) {
 void HelpPages::closeAll() {
     for (QWidget* shown : pages_) {
         if (shown != nullptr) shown->close();
+    }
+}
+
+void HelpPages::redrawCards() {
+    for (QWidget* page : pages_) {
+        if (page == nullptr) continue;
+        for (QLabel* picture : page->findChildren<QLabel*>()) {
+            if (picture->property(kCardImage).isValid()) DrawCardPicture(picture);
+        }
     }
 }
 

@@ -22,6 +22,8 @@ public:
     // Page 1, 2 or 3, made the first time it is asked for.
     QWidget* page(int number);
     void closeAll();
+    // Paints the card pictures of the pages made so far again, after the card art has changed.
+    void redrawCards();
 
 private:
     QWidget* build(int number);

@@ -1,5 +1,6 @@
 #include "message_dialog.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -171,6 +172,8 @@ int MessageDialog::showMessage(const MessageRequest& request) {
          available.top() + (available.height() - size.height()) / 2);
 
     title_->setText(QStringLiteral("   ") + ToQString(request.Title));
+    // Never shown, as the dialog has no title bar, but read out by screen readers.
+    setWindowTitle(ToQString(request.Title));
     const std::array<const std::string*, 3> captions{&request.Button1, &request.Button2,
                                                      &request.Button3};
     for (int i = 0; i < 3; ++i) {
@@ -286,6 +289,10 @@ void MessageDialog::keyReleaseEvent(QKeyEvent* event) {
 void MessageDialog::chooseButton(int index) {
     chosenIndex_ = index;
     for (int i = 0; i < 3; ++i) buttons_[i]->setChosen(i == index);
+    if (isVisible()) {
+        QAccessibleEvent chosen(buttons_[index], QAccessible::Focus);
+        QAccessible::updateAccessibility(&chosen);
+    }
 }
 
 void MessageDialog::setButtonPressed(int index, bool pressed) {

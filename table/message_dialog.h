@@ -37,6 +37,9 @@ public:
     // The layout of the message now shown (or last shown), in twips.
     const MessageLayout& layout() const { return layout_; }
 
+    // The button that Enter or Space presses now.
+    int chosenButton() const { return chosenIndex_; }
+
     // Leaving only by a button: Escape and the window's close request do nothing.
     void reject() override;
 

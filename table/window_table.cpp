@@ -59,6 +59,7 @@ void WindowTable::SetCardImage(int card, int image) {
 
 void WindowTable::MoveCard(int card, int left, int top) {
     glide_->move(scene_->card(card), QPointF(left, top));
+    emit cardMoved(card, QPoint(left, top));
 }
 
 void WindowTable::BringCardToFront(int card) {
@@ -70,11 +71,16 @@ void WindowTable::SetCardVisible(int card, bool visible) {
 }
 
 void WindowTable::SetControlCaption(Control control, const std::string& caption) {
-    scene_->control(control)->setCaption(ToQString(caption));
+    ControlItem* item = scene_->control(control);
+    const QString text = ToQString(caption);
+    if (text == item->caption()) return;
+    item->setCaption(text);
+    emit captionChanged(control);
 }
 
 void WindowTable::SetControlVisible(Control control, bool visible) {
     scene_->control(control)->setVisible(visible);
+    emit controlShownChanged(control, visible);
 }
 
 void WindowTable::BringControlToFront(Control control) {
@@ -84,6 +90,7 @@ void WindowTable::BringControlToFront(Control control) {
 
 void WindowTable::SetStatusPanel(int panel, const std::string& text, int image) {
     panels_->panel(panel)->set(ToQString(text), image);
+    emit statusPanelChanged(panel);
 }
 
 void WindowTable::SetWindowCaption(const std::string& caption) {

@@ -2,6 +2,7 @@
 
 #include <QElapsedTimer>
 #include <QObject>
+#include <QPoint>
 
 #include <vector>
 
@@ -65,6 +66,12 @@ signals:
     void messageShown(const corvane::MessageRequest& request);
     // The game has begun to wait for the person.
     void waitStarted();
+    // What the table shows has changed: a control's caption or visibility, a status panel, a
+    // card sent to `place` (twips).
+    void captionChanged(corvane::Control control);
+    void controlShownChanged(corvane::Control control, bool visible);
+    void statusPanelChanged(int panel);
+    void cardMoved(int card, QPoint place);
 
 private:
     // The loop's exit code: 0 when it was quit, -1 when the application is quitting.
