@@ -187,7 +187,7 @@ QString RankText(int value) {
 
 void DrawBlankCard(QPainter& painter) {
     painter.setPen(QPen(Border, 0.8));
-    painter.setBrush(Qt::white);
+    painter.setBrush(CardArt::faceColour());
     painter.drawRoundedRect(QRectF(0.4, 0.4, DesignWidth - 0.8, DesignHeight - 0.8), CardRadius,
                             CardRadius);
 }
@@ -516,6 +516,14 @@ void CardArt::setFourColourSuits(bool on) {
 
 bool CardArt::fourColourSuits() {
     return fourColours;
+}
+
+QColor CardArt::suitColour(int suit) {
+    return SuitColour(suit);
+}
+
+QColor CardArt::faceColour() {
+    return Qt::white;
 }
 
 void CardArt::paint(QPainter& painter, const QRectF& rect, int image) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QPixmap>
 #include <QRectF>
 
@@ -22,6 +23,9 @@ public:
     // painted after the switch follow it.
     static void setFourColourSuits(bool on);
     static bool fourColourSuits();
+    // The ink of a suit's symbols and ranks as the deck is now, and the face they stand on.
+    static QColor suitColour(int suit);
+    static QColor faceColour();
 
     // Paints picture `image` to fill `rect` (a card is 71 by 96 in proportion; a suit symbol is
     // centred in the largest square that fits). Any other number paints nothing.

@@ -123,6 +123,14 @@ QString Page3() {
         "",
         "     OPTIONS: the Options menu sets your name, the speed of play and the target score,",
         "     and shows or erases the statistics of games won and lost.",
+        "",
+        "     PLAYING BY EAR AND EYE: Read Aloud in the Options menu speaks every card played,",
+        "     each trick's winner and points, each declaration, the card you receive, the prompts",
+        "     and every message. F5 repeats the last announcement, F6 reads your hand, F7 reads",
+        "     the trick, the up card and trumps, and F8 reads the scores. Screen readers find",
+        "     every card you can see and every label and button on the table. Four-Colour Suits",
+        "     gives each suit its own colour: Spades black, Hearts red, Diamonds blue, Clubs "
+        "green.",
     });
 }
 

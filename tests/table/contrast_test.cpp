@@ -1,0 +1,102 @@
+#include <QLabel>
+#include <QMainWindow>
+#include <QStatusBar>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <set>
+
+#include "card_art.h"
+#include "card_table.h"
+#include "status_panels.h"
+#include "table_style.h"
+
+namespace corvane {
+namespace {
+
+// The contrast ratio of two colours by the sRGB relative luminance, 1 to 21.
+double Contrast(const QColor& a, const QColor& b) {
+    const auto luminance = [](const QColor& c) {
+        const auto channel = [](double v) {
+            return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) +
+               0.0722 * channel(c.blueF());
+    };
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// `over` laid with its own transparency on the opaque `under`.
+QColor Over(const QColor& over, const QColor& under) {
+    const double a = over.alphaF();
+    return QColor::fromRgbF(float(over.redF() * a + under.redF() * (1 - a)),
+                            float(over.greenF() * a + under.greenF() * (1 - a)),
+                            float(over.blueF() * a + under.blueF() * (1 - a)));
+}
+
+// Every text of the table against the lightest of what lies behind it: the felt is lightest in
+// its middle, the frames and the commentary line darken it, panels and buttons are filled.
+TEST(Contrast, EveryTextOfTheTableStandsOutFromWhatLiesBehindIt) {
+    using namespace style;
+    const struct {
+        const char* what;
+        QColor text;
+        QColor back;
+    } pairs[] = {
+        {"frame caption on the felt", FrameCaption, FeltLight},
+        {"caption on the felt", CaptionText, FeltLight},
+        {"name on the felt", NameText, FeltLight},
+        {"caption in a frame", CaptionText, Over(FrameFill, FeltLight)},
+        {"score in a frame", ValueText, Over(FrameFill, FeltLight)},
+        {"commentary line", InfoText, Over(FrameFill, FeltLight)},
+        {"note on a panel", CaptionText, PanelFill},
+        {"name on a panel", NameText, PanelFill},
+        {"knock", KnockText, KnockFill},
+        {"button", ButtonText, ButtonFace},
+        {"pressed button", ButtonText, ButtonFacePressed},
+    };
+    for (const auto& pair : pairs) {
+        EXPECT_GE(Contrast(pair.text, pair.back), 4.5) << pair.what;
+    }
+}
+
+TEST(Contrast, TheKeyNoteIsQuietButReadable) {
+    QMainWindow window;
+    AddKeyHint(window.statusBar());
+    const auto* hint = window.statusBar()->findChild<QLabel*>(QStringLiteral("KeyHint"));
+    ASSERT_NE(hint, nullptr);
+    const QPalette palette = hint->palette();
+    const double contrast =
+        Contrast(palette.color(QPalette::WindowText), palette.color(QPalette::Window));
+    EXPECT_GE(contrast, 4.5);
+    EXPECT_LT(contrast, Contrast(window.palette().color(QPalette::WindowText),
+                                 window.palette().color(QPalette::Window)));
+}
+
+// Red and black suits, or each suit its own colour; every ink reads on the card's face, and the
+// pictures are painted in it.
+TEST(Contrast, TheFourColourDeckGivesEverySuitItsOwnReadableInk) {
+    for (const bool four : {false, true}) {
+        CardArt::setFourColourSuits(four);
+        std::set<QRgb> inks;
+        for (int suit : SuitOrder) {
+            const QColor ink = CardArt::suitColour(suit);
+            inks.insert(ink.rgb());
+            EXPECT_GE(Contrast(ink, CardArt::faceColour()), 4.5) << suit;
+        }
+        EXPECT_EQ(inks.size(), four ? 4u : 2u);
+
+        // The Ace of Diamonds' big symbol, in the middle of the card.
+        const QImage ace =
+            CardArt::pixmap(15, QSize(CardArt::CardWidth, CardArt::CardHeight)).toImage();
+        const QColor middle = ace.pixelColor(CardArt::CardWidth / 2, CardArt::CardHeight / 2);
+        EXPECT_EQ(middle.rgb(), CardArt::suitColour(Diamonds).rgb()) << four;
+    }
+    CardArt::setFourColourSuits(false);
+}
+
+}  // namespace
+}  // namespace corvane
