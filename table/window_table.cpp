@@ -71,10 +71,8 @@ void WindowTable::SetCardVisible(int card, bool visible) {
 }
 
 void WindowTable::SetControlCaption(Control control, const std::string& caption) {
-    ControlItem* item = scene_->control(control);
-    const QString text = ToQString(caption);
-    if (text == item->caption()) return;
-    item->setCaption(text);
+    // Told even when the text stays: the same card may be played twice running.
+    scene_->control(control)->setCaption(ToQString(caption));
     emit captionChanged(control);
 }
 

@@ -68,7 +68,8 @@ void TableAnnouncer::queue(const QString& text) {
     if (pending_.isEmpty()) {
         QMetaObject::invokeMethod(this, &TableAnnouncer::flush, Qt::QueuedConnection);
     }
-    pending_ << Sentence(text);
+    // A text set twice within one step is said once.
+    if (!pending_.contains(Sentence(text))) pending_ << Sentence(text);
 }
 
 void TableAnnouncer::flush() {

@@ -47,15 +47,12 @@ pids+=($!)
 mkdir -p "$work/program" "$work/config" "$work/runtime"
 chmod 700 "$work/runtime"
 cp -r "$(dirname "$program")"/. "$work/program/"
-(
-    cd "$work/program"
-    XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb \
-        exec "./$(basename "$program")"
-) >"$work/program.log" 2>&1 &
-game=$!
-pids+=("$game")
+cd "$work/program"
+XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb \
+    QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "./$(basename "$program")" >"$work/program.log" 2>&1 &
+pids+=($!)
 
-if ! /usr/bin/python3 "$here/screen_reader_client.py" "$game"; then
+if ! /usr/bin/python3 "$here/screen_reader_client.py" "${pids[-1]}"; then
     echo "-- the program's output:" >&2
     cat "$work/program.log" >&2
     exit 1

@@ -47,11 +47,14 @@ protected:
     int first = 0;
 };
 
+// Both switches are kept with the window's preferences.
 TEST_F(ReadAloudTest, OneTrickIsAnnouncedInOrderAndTheKeysReadTheTable) {
     Trigger("MnuReadAloud");
-    EXPECT_TRUE(QSettings(settingsFolder.filePath("preferences.ini"), QSettings::IniFormat)
-                    .value("ReadAloud")
-                    .toBool());
+    Trigger("MnuFourColours");
+    const QSettings kept(settingsFolder.filePath("preferences.ini"), QSettings::IniFormat);
+    EXPECT_TRUE(kept.value("ReadAloud").toBool() && kept.value("FourColourSuits").toBool());
+    EXPECT_TRUE(CardArt::fourColourSuits());
+    Trigger("MnuFourColours");
     PlayOneTrick();
     const QString said = speaker.said.join(QLatin1Char('\n'));
     const QString card = QString::fromStdString(g.CardTable[first].Name).simplified();
@@ -82,16 +85,6 @@ TEST_F(ReadAloudTest, NothingIsSaidWithTheOptionOffAndTheGameKeepsItsPaceWithItO
     EXPECT_FALSE(speaker.said.isEmpty());
     // The same deal, paced by the game alone: speaking adds no wait.
     EXPECT_LT(spoken, silent * 3 / 2 + 300) << silent;
-}
-
-TEST_F(ReadAloudTest, FourColourSuitsIsKeptWithTheWindowsPreferences) {
-    Trigger("MnuFourColours");
-    EXPECT_TRUE(CardArt::fourColourSuits());
-    EXPECT_TRUE(QSettings(settingsFolder.filePath("preferences.ini"), QSettings::IniFormat)
-                    .value("FourColourSuits")
-                    .toBool());
-    Trigger("MnuFourColours");
-    EXPECT_FALSE(CardArt::fourColourSuits());
 }
 
 }  // namespace
