@@ -1,6 +1,3 @@
-#include <QLabel>
-#include <QMainWindow>
-#include <QStatusBar>
 
 #include <gtest/gtest.h>
 
@@ -9,7 +6,6 @@
 
 #include "card_art.h"
 #include "card_table.h"
-#include "status_panels.h"
 #include "table_style.h"
 
 namespace corvane {
@@ -61,19 +57,6 @@ TEST(Contrast, EveryTextOfTheTableStandsOutFromWhatLiesBehindIt) {
     for (const auto& pair : pairs) {
         EXPECT_GE(Contrast(pair.text, pair.back), 4.5) << pair.what;
     }
-}
-
-TEST(Contrast, TheKeyNoteIsQuietButReadable) {
-    QMainWindow window;
-    AddKeyHint(window.statusBar());
-    const auto* hint = window.statusBar()->findChild<QLabel*>(QStringLiteral("KeyHint"));
-    ASSERT_NE(hint, nullptr);
-    const QPalette palette = hint->palette();
-    const double contrast =
-        Contrast(palette.color(QPalette::WindowText), palette.color(QPalette::Window));
-    EXPECT_GE(contrast, 4.5);
-    EXPECT_LT(contrast, Contrast(window.palette().color(QPalette::WindowText),
-                                 window.palette().color(QPalette::Window)));
 }
 
 // Red and black suits, or each suit its own colour; every ink reads on the card's face, and the
