@@ -254,15 +254,19 @@ QAccessibleInterface* TableAccessible::itemInterface(QGraphicsItem* item) const 
 
 std::vector<QGraphicsItem*> TableAccessible::shownItems() const {
     const TableScene& table = *scene();
-    // A card the person can no longer see is forgotten, so that it comes back under a new
-    // identity: nobody can follow a picture through the stock into Tarvish's hand.
+    // A card the person can no longer see, or whose face has turned down, is forgotten, so that
+    // it comes back under a new identity: nobody can follow a picture through the stock into
+    // Tarvish's hand, nor a declared card back into it.
     for (int i = 1; i <= CardCount; ++i) {
         CardItem* card = table.card(i);
+        const bool faceUp = card->image() >= 1 && card->image() <= CardCount;
         const auto known = items_.find(card);
-        if (known != items_.end() && DescribeCard(table, i).Spot == CardSpot::Unseen) {
+        if (known != items_.end() && (DescribeCard(table, i).Spot == CardSpot::Unseen ||
+                                      (facesUp_.value(card) && !faceUp))) {
             QAccessible::deleteAccessibleInterface(*known);
             items_.erase(known);
         }
+        facesUp_.insert(card, faceUp);
     }
 
     std::vector<QGraphicsItem*> shown;

@@ -38,6 +38,7 @@ public:
 
 private:
     mutable QHash<QGraphicsItem*, QAccessible::Id> items_;
+    mutable QHash<QGraphicsItem*, bool> facesUp_;  // the cards' facing when last looked at
 };
 
 // Lets the table, its cards and controls and the message dialog's buttons be found by assistive
