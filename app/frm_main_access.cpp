@@ -42,15 +42,19 @@ QAction* AddSwitch(QMenu* menu, QObject* owner, const char* control, const QStri
 }  // namespace
 
 void FrmMain::buildAccessOptions(QMenu* options) {
-    const bool speech = TtsSpeaker::EngineAvailable();
     QAction* readAloud = AddSwitch(options, this, "MnuReadAloud", QStringLiteral("Read Aloud"),
-                                   speech && preferences_.readAloud());
-    if (!speech) {
+                                   preferences_.readAloud());
+    // Looking for speech engines takes a moment: only when the switch is on or about to be seen.
+    const auto lookForSpeech = [options, readAloud] {
+        if (!readAloud->isEnabled() || TtsSpeaker::EngineAvailable()) return;
+        readAloud->setChecked(false);
         readAloud->setEnabled(false);
         readAloud->setToolTip(
             QStringLiteral("No speech engine is installed, so the game cannot read aloud."));
         options->setToolTipsVisible(true);
-    }
+    };
+    if (readAloud->isChecked()) lookForSpeech();
+    connect(options, &QMenu::aboutToShow, readAloud, lookForSpeech);
     announcer_->setOn(readAloud->isChecked());
     connect(readAloud, &QAction::toggled, this, &FrmMain::switchReadAloud);
 
