@@ -151,6 +151,35 @@ TEST_F(Play, AnyCardInRoundOneAndInRoundTwoOnlyOneThatFollowsSuitElseTrumps) {
     }
 }
 
+TEST_F(Play, ASecondClickPlaysNoSecondCard) {
+    // name, round, the person leads, hand, first card, second card clicked during the pauses
+    const std::tuple<const char*, int, bool, const char*, const char*, const char*> rows[] = {
+        {"Round1OtherCard", 1, true, "TD 7C AH", "AH", "TD"},
+        {"Round1SameCard", 1, false, "TD 7C AH", "AH", "AH"},
+        {"Round2LastHeartTwice", 2, false, "TD 7C AH", "AH", "AH"},
+        {"Round2LegalTrumpThenADiscard", 2, false, "7S TD QC", "7S", "QC"}};
+    for (const auto& [name, round, personLeads, hand, first, second] : rows) {
+        SCOPED_TRACE(name);
+        WaitForPerson(round, personLeads, hand);
+        int pauses = 0;
+        hook.OnPause = [&, second = second] {
+            if (pauses++ == 0) PicCard_Click(g, C(second));
+        };
+        PicCard_Click(g, C(first));
+        PicCard_Click(g, C(second));  // and once more after the play
+        PerPlayer<int> trick = trickBefore;
+        trick[personLeads ? 1 : 2] = C(first);
+        EXPECT_EQ(g.TrickCard, trick);
+        if (second != std::string(first)) {
+            EXPECT_EQ(g.CardTable[C(second)].Location, LocPlayerHand);
+            for (const auto& place : PlacesOf(C(second))) EXPECT_EQ(place.second, 8160);
+        }
+        EXPECT_EQ(PlacesOf(C(first)), kIntoTheTrick);
+        EXPECT_EQ(table.Sounds, std::vector<Sound>{Sound::CardDeal});
+        EXPECT_GT(pauses, 0);
+    }
+}
+
 TEST_F(Play, ACardPlayedFromAMeldLeavesTheTableEveryColumnAndItsSingleUseMarks) {
     // name, card, kinds it served in, columns it is drawn in, and both after the play; kinds as
     // digits: 1 Dix, 2 run, 3 marriage, 4 Kings, 5 Queens, 6 Jacks, 7 Corvane, 8 Double, 9 Aces
