@@ -14,37 +14,25 @@ namespace {
 
 using namespace testing_support;
 
-// Melds in short: "corvane", "double", "run", "dix", "fourK" (CmdFours(0) to (3) are K, Q, J,
-// A) and "marriageH" (CmdMarriage(1) to (4) are D, C, H, S).
-const std::string kFours = "KQJA";
-const int kFourValues[] = {King, Queen, Jack, Ace};
-const int kFourKinds[] = {MeldFourKings, MeldFourQueens, MeldFourJacks, MeldFourAces};
-int FourIndex(const std::string& meld) {
-    return static_cast<int>(kFours.find(meld.back()));
-}
-int SuitOf(const std::string& meld) {
-    return Diamonds + static_cast<int>(std::string("DCHS").find(meld.back()));
-}
-
-// The person's button for the meld; the marriage panel must be open for a marriage.
-void Press(Game& g, const std::string& meld) {
-    if (meld == "corvane") CmdCorvane_Click(g);
-    if (meld == "double") CmdDCorvane_Click(g);
-    if (meld == "run") CmdSequence_Click(g);
-    if (meld == "dix") cmdDec7Trumps_Click(g);
-    if (meld.starts_with("four")) CmdFours_Click(g, FourIndex(meld));
-    if (meld.starts_with("marriage")) CmdMarriage_Click(g, SuitOf(meld) - 2);
-}
-
-void Declare(Game& g, int player, const std::string& meld) {
-    if (meld == "corvane") DeclareCorvane(g, player);
-    if (meld == "double") DeclareDoubleCorvane(g, player);
-    if (meld == "run") DeclareRun(g, player);
-    if (meld == "dix") DeclareDix(g, player);
+// Melds in short: "corvane", "double", "run", "dix", "fourK" (the buttons CmdFours(0) to (3) are
+// K, Q, J, A) and "marriageH" (CmdMarriage(1) to (4) are D, C, H, S). The person presses the
+// meld's button, the marriage panel open for a marriage; Tarvish declares it.
+void Meld(Game& g, int player, const std::string& meld) {
+    const bool person = player == PlayerPerson;
+    const int four = static_cast<int>(std::string("KQJA").find(meld.back()));
+    const int suit = Diamonds + static_cast<int>(std::string("DCHS").find(meld.back()));
+    if (meld == "corvane") person ? CmdCorvane_Click(g) : DeclareCorvane(g, player);
+    if (meld == "double") person ? CmdDCorvane_Click(g) : DeclareDoubleCorvane(g, player);
+    if (meld == "run") person ? CmdSequence_Click(g) : DeclareRun(g, player);
+    if (meld == "dix") person ? cmdDec7Trumps_Click(g) : DeclareDix(g, player);
     if (meld.starts_with("four")) {
-        DeclareFour(g, player, kFourValues[FourIndex(meld)], kFourKinds[FourIndex(meld)]);
+        const int values[] = {King, Queen, Jack, Ace};
+        const int kinds[] = {MeldFourKings, MeldFourQueens, MeldFourJacks, MeldFourAces};
+        person ? CmdFours_Click(g, four) : DeclareFour(g, player, values[four], kinds[four]);
     }
-    if (meld.starts_with("marriage")) DeclareMarriage(g, player, SuitOf(meld));
+    if (meld.starts_with("marriage")) {
+        person ? CmdMarriage_Click(g, suit - 2) : DeclareMarriage(g, player, suit);
+    }
 }
 
 struct Declaring : TableGame {
@@ -81,14 +69,12 @@ struct Declaring : TableGame {
             const int card = C(step.substr(5));
             if (step[0] == 't') g.CardTable[card].Location = player;
             if (step[0] == 'p') (player == 1 ? PlayerPlayCard : TarvishPlayCard)(g, card);
-        } else if (player == PlayerPerson) {
-            OpenTurn();
-            if (step.starts_with("marriage")) CmdMakeMarriage_Click(g);
-            Press(g, step);
-        } else {
-            g.MeldMade = false;
-            Declare(g, player, step);
+            return;
         }
+        if (player == PlayerPerson) OpenTurn();
+        if (player == PlayerPerson && step.starts_with("marriage")) CmdMakeMarriage_Click(g);
+        g.MeldMade = false;
+        Meld(g, player, step);
     }
 
     void ExpectShownAt(int card, TablePoint place) const {
@@ -269,10 +255,10 @@ TEST_F(Declaring, AButtonActsOnceAndOnlyInAnOpenTurn) {
             int pauses = 0;
             hook.OnPause = [&] {
                 if (!again || pauses++ > 0) return;
-                Press(g, row.meld);
+                Meld(g, PlayerPerson, row.meld);
                 PicCard_Click(g, C("8H"));
             };
-            Press(g, row.meld);
+            Meld(g, PlayerPerson, row.meld);
             hook.OnPause = nullptr;
             EXPECT_EQ(pauses > 0, again);
             EXPECT_EQ(g.GameTotal[PlayerPerson], again ? row.points : 0);

@@ -123,7 +123,6 @@ TEST_F(HandEnd, TheWinnerOfTheLastStockTrickDeclaresTwiceAndTheLoserTakesTheUpCa
             if (title == "Second Round") AbandonGame(g);  // enough: Round 2 is not played here
             return 0;
         };
-        const std::size_t movesBefore = table.Moves.size();
         PlayRound1(g);
 
         EXPECT_EQ(g.TrickWinner, winner);
@@ -132,8 +131,7 @@ TEST_F(HandEnd, TheWinnerOfTheLastStockTrickDeclaresTwiceAndTheLoserTakesTheUpCa
                   winner == PlayerTarvish ? "Tarvish Melding?|Second Round" : "Second Round");
         // Who received each card, in order: the first stop of a card on its way to a hand.
         std::string receivers;
-        for (std::size_t k = movesBefore; k < table.Moves.size(); ++k) {
-            const auto& m = table.Moves[k];
+        for (const auto& m : table.Moves) {
             if (m.Left == 1080 && m.Top == 2280) receivers += 'P';
             if (m.Left == 1080 && m.Top == 1320) receivers += 'T';
         }

@@ -10,7 +10,6 @@
 #include "engine_test_support.h"
 #include "hand_flow.h"
 #include "meld_rules.h"
-#include "procedure_runner.h"
 #include "scripted_person.h"
 
 namespace corvane {
@@ -296,60 +295,6 @@ TEST_F(WholeGame, SoakEveryGameEndsWithOneWinnerAndEveryHandPlaysOutEveryCardOnc
     EXPECT_GT(fullHands, games) << "most games last several hands";
     EXPECT_GT(offers, 0);
     EXPECT_TRUE(knocksByPerson > 0 && knocksByTarvish > 0);
-}
-
-// New games started from inside the waits and pauses of running hands: the old hand shows
-// nothing more once it is given up, and the stack stays as deep as it was.
-TEST_F(WholeGame, AThousandNewGamesFromInsideRunningHandsLeaveNothingBehind) {
-    ProcedureRunner runner(g);
-    int started = 0, events = 0;
-    std::uintptr_t deepestEarly = UINTPTR_MAX, deepestLate = UINTPTR_MAX;
-    struct Seen {
-        std::size_t moves, sounds, messages;
-        std::array<HeadlessTable::ControlRecord, ControlCount> controls;
-        std::array<HeadlessTable::PanelRecord, 5> panels;
-        bool operator==(const Seen&) const = default;
-    };
-    auto seen = [&] {
-        return Seen{table.Moves.size(), table.Sounds.size(), table.Messages.size(), table.Controls,
-                    table.Panels};
-    };
-    Seen atAbandon{};
-    bool checkNextStart = false;
-
-    auto newGame = [&](Game& game) {
-        EXPECT_TRUE(!checkNextStart || seen() == atAbandon) << "the old hand went on showing";
-        checkNextStart = false;
-        ++started;
-        NewGame(game);
-    };
-    // Every few events of the hand the person chooses New Game, in a wait or in a pause.
-    auto maybeRestart = [&] {
-        const char marker = 0;
-        const auto depth = reinterpret_cast<std::uintptr_t>(&marker);
-        (started <= 100 ? deepestEarly : deepestLate) =
-            std::min(started <= 100 ? deepestEarly : deepestLate, depth);
-        if (++events % 37 != 0) return false;
-        if (started >= 1000) {
-            runner.Stop();
-        } else {
-            runner.Start(newGame);
-        }
-        atAbandon = seen();
-        checkNextStart = true;
-        return true;
-    };
-    hook.OnPause = [&] { maybeRestart(); };
-    table.OnWaitForPlayer = [&] {
-        if (!maybeRestart()) person.Act();
-    };
-    runner.Start(newGame);
-    EXPECT_FALSE(runner.Running());
-    EXPECT_EQ(started, 1000);
-    EXPECT_FALSE(g.GameInProgress || g.HandOver);
-    ASSERT_NE(deepestLate, UINTPTR_MAX);
-    EXPECT_LE(deepestEarly - std::min(deepestEarly, deepestLate), 4096u)
-        << "each new game ran deeper in the stack";
 }
 
 }  // namespace
