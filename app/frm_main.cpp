@@ -3,21 +3,27 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
+#include <QTimer>
 
 #include <algorithm>
+#include <random>
 
 #include "about_box.h"
 #include "app_icon.h"
 #include "card_focus.h"
 #include "card_table.h"
 #include "display.h"
+#include "game_journal.h"
 #include "game_runner.h"
 #include "hand_flow.h"
 #include "help_pages.h"
+#include "history_window.h"
+#include "journal.h"
 #include "sound_player.h"
 #include "status_panels.h"
 #include "table_scene.h"
@@ -25,6 +31,15 @@
 #include "window_table.h"
 
 namespace corvane {
+
+namespace {
+
+QString JournalFileFor(const QString& preferencesFile) {
+    if (preferencesFile.isEmpty()) return DefaultJournalFile();
+    return QFileInfo(preferencesFile).dir().filePath(QStringLiteral("journal.sqlite"));
+}
+
+}  // namespace
 
 FrmMain::FrmMain(const QString& settingsDirectory, const QString& preferencesFile, QWidget* parent)
     : QMainWindow(parent),
@@ -35,6 +50,8 @@ FrmMain::FrmMain(const QString& settingsDirectory, const QString& preferencesFil
       panels_(std::make_unique<StatusPanels>(statusBar())),
       table_(new WindowTable(scene_, panels_.get(), this)),
       runner_(new GameRunner(game_, this)),
+      journal_(std::make_unique<Journal>(JournalFileFor(preferencesFile))),
+      gameJournal_(std::make_unique<GameJournal>(*journal_)),
       help_(new HelpPages(this)) {
     setObjectName(QStringLiteral("FrmMain"));
     setWindowIcon(AppIcon());
@@ -52,6 +69,9 @@ FrmMain::FrmMain(const QString& settingsDirectory, const QString& preferencesFil
         }
     });
     connect(qApp, &QGuiApplication::commitDataRequest, this, &FrmMain::closeForSystem);
+    runner_->onAction = [this](const PersonAction& action) {
+        gameJournal_->recordAction(game_, action);
+    };
 
     BuildCardTable(game_);
     game_.PlayerName = "Player";
@@ -74,6 +94,51 @@ FrmMain::FrmMain(const QString& settingsDirectory, const QString& preferencesFil
 FrmMain::~FrmMain() {
     scene_->cardFocus().setSource({});
     game_.AttachTable(nullptr);
+    game_.Observer = nullptr;
+}
+
+HistoryWindow& FrmMain::historyWindow() {
+    if (history_ == nullptr) history_ = new HistoryWindow(*journal_, this);
+    return *history_;
+}
+
+void FrmMain::showHistory() {
+    HistoryWindow& window = historyWindow();
+    window.reload();
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
+void FrmMain::changeGame(const PersonAction& action) {
+    gameJournal_->recordAction(game_, action);
+    Perform(game_, action);
+}
+
+void FrmMain::changeTarvishLevel(OpponentLevel level) {
+    changeGame({PersonAction::Kind::Level, level == OpponentLevel::Expert ? 1 : 0, {}});
+}
+
+void FrmMain::offerUnfinishedGame() {
+    if (!journal_->setAside().isEmpty()) {
+        ShowPlainMessage(game_, "The game journal could not be read. It has been put aside as " +
+                                    QDir::toNativeSeparators(journal_->setAside()).toStdString() +
+                                    " and a new one begun.");
+    }
+    if (game_.GameInProgress || runner_->running() || !journal_->unfinishedGame()) return;
+    ShowMessage(game_,
+                game_.PlayerName +
+                    " Your last game was not finished. Would you like to carry on where it stood?",
+                "Carry On", "Not Now", "", 2, "Unfinished Game");
+    if (game_.DialogChoice == 0) continueLastGame();
+}
+
+void FrmMain::continueLastGame() {
+    if (game_.GameInProgress || runner_->running()) return;
+    const std::optional<GameRecord> record = journal_->unfinishedGame();
+    if (!record) return;
+    runner_->start(
+        [this, record = *record](Game& g) { gameJournal_->playResumed(g, record, *table_); });
 }
 
 // The table at its design size, or smaller when the screen cannot hold that with the menu bar,
@@ -118,7 +183,8 @@ void FrmMain::newGame() {
                     "No Continue", "Yes New Game", "", 2, "Leave this game?");
         if (game_.DialogChoice == 0) return;
     }
-    runner_->start(NewGame);
+    gameJournal_->markLeft();
+    runner_->start([this](Game& g) { gameJournal_->playNewGame(g, std::random_device{}()); });
 }
 
 bool FrmMain::confirmExit() {
@@ -129,6 +195,7 @@ bool FrmMain::confirmExit() {
                         "with no Save?",
                     "No Continue", "Yes Exit", "", 2, "Really Exit?");
         if (game_.DialogChoice == 0) return false;
+        gameJournal_->markLeft();
     }
     writeSettings();
     return true;
@@ -167,6 +234,10 @@ void FrmMain::showEvent(QShowEvent* event) {
     exiting_ = false;
     closeWhenIdle_ = false;
     QMainWindow::showEvent(event);
+    if (!offered_) {
+        offered_ = true;
+        QTimer::singleShot(0, this, &FrmMain::offerUnfinishedGame);
+    }
 }
 
 void FrmMain::closeEvent(QCloseEvent* event) {
