@@ -11,7 +11,6 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <random>
 
 #include "about_box.h"
 #include "app_icon.h"
@@ -184,7 +183,7 @@ void FrmMain::newGame() {
         if (game_.DialogChoice == 0) return;
     }
     gameJournal_->markLeft();
-    runner_->start([this](Game& g) { gameJournal_->playNewGame(g, std::random_device{}()); });
+    runner_->start([this](Game& g) { gameJournal_->playNewGame(g); });
 }
 
 bool FrmMain::confirmExit() {

@@ -1,5 +1,7 @@
 #include "game_journal.h"
 
+#include <random>
+
 #include "game_state.h"
 #include "hand_flow.h"
 #include "journal.h"
@@ -12,7 +14,8 @@ void HandHistory::HandBegun(const Game&) {
 }
 
 void HandHistory::MeldBooked(const Game&, int player, int kind, int points) {
-    if (!hands_.empty()) hands_.back().Melds.push_back({player, kind, points});
+    // A Double Corvane asked for and not there is booked all the same, at no points.
+    if (points != 0 && !hands_.empty()) hands_.back().Melds.push_back({player, kind, points});
 }
 
 void HandHistory::TricksBooked(const Game& g) {
@@ -48,7 +51,11 @@ void GameJournal::begin(Game& g, const GameStart& start) {
     g.Observer = &history_;
 }
 
-void GameJournal::playNewGame(Game& g, std::uint64_t seed) {
+void GameJournal::playNewGame(Game& g) {
+    std::random_device system;
+    const std::uint64_t seed = g.Random.Seeded()
+                                   ? g.Random.State()
+                                   : (std::uint64_t{system()} << 32) ^ std::uint64_t{system()};
     const GameStart start = StartOf(g, seed);
     begin(g, start);
     game_ = journal_.beginGame(start);

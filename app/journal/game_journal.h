@@ -36,8 +36,9 @@ class GameJournal {
 public:
     explicit GameJournal(Journal& journal) : journal_(journal) {}
 
-    // The whole procedure of a new game dealt from `seed`.
-    void playNewGame(Game& g, std::uint64_t seed);
+    // The whole procedure of a new game. A seeded g.Random goes on as it is; one that reseeds
+    // from the clock gives way to a seed drawn from the system.
+    void playNewGame(Game& g);
     // The whole procedure of a game resumed: `record` played again out of sight, then on `live`
     // from the wait for the person where it stood.
     void playResumed(Game& g, const GameRecord& record, Table& live);
