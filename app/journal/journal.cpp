@@ -97,10 +97,12 @@ bool Journal::usable() {
     }
     if (Value(db, QStringLiteral("PRAGMA application_id")).toInt() != kApplicationId) return false;
     if (Value(db, QStringLiteral("PRAGMA user_version")).toInt() != kSchemaVersion) return false;
-    // Each action is on the disk before the game goes on.
+    // Each action is on the disk before the game goes on; and another program that holds the
+    // file locked would leave the game no room to write.
     return Value(db, QStringLiteral("PRAGMA journal_mode=WAL")).toString() ==
                QLatin1String("wal") &&
-           Exec(db, QStringLiteral("PRAGMA synchronous=FULL"));
+           Exec(db, QStringLiteral("PRAGMA synchronous=FULL")) &&
+           Exec(db, QStringLiteral("BEGIN IMMEDIATE")) && Exec(db, QStringLiteral("ROLLBACK"));
 }
 
 bool Journal::createSchema() {
