@@ -158,7 +158,8 @@ qint64 Journal::beginGame(const GameStart& start) {
         "INSERT INTO games (started, seed, dealer, target, speed, name, level, state) "
         "VALUES (?, ?, ?, ?, ?, ?, ?, 0)"));
     query.addBindValue(QDateTime::currentDateTimeUtc().toString(Qt::ISODate));
-    query.addBindValue(QString::number(start.Seed));
+    // All 64 bits, as SQLite's signed integer.
+    query.addBindValue(static_cast<qint64>(start.Seed));
     query.addBindValue(start.Dealer);
     query.addBindValue(start.Target);
     query.addBindValue(start.Speed);
@@ -209,7 +210,7 @@ std::optional<GameRecord> Journal::unfinishedGame() const {
     }
     GameRecord record;
     record.Id = query.value(0).toLongLong();
-    record.Start.Seed = query.value(1).toString().toULongLong();
+    record.Start.Seed = static_cast<std::uint64_t>(query.value(1).toLongLong());
     record.Start.Dealer = query.value(2).toInt();
     record.Start.Target = query.value(3).toInt();
     record.Start.Speed = query.value(4).toInt();

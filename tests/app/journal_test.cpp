@@ -30,6 +30,8 @@ void WriteFile(const QString& file, const QByteArray& bytes) {
 }
 
 // A file the journal cannot use is put aside whole, once, and a new journal works in its place.
+const GameStart kStart{0xF1E2D3C4B5A69788ULL, 2, 1250, 15, "O\u2019Brien", OpponentLevel::Expert};
+
 TEST(Journal, PutsAsideADamagedTruncatedForeignOrLockedFileAndStartsAnew) {
     const QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("journal.sqlite"));
@@ -74,7 +76,7 @@ TEST(Journal, PutsAsideADamagedTruncatedForeignOrLockedFileAndStartsAnew) {
             ASSERT_FALSE(journal.setAside().isEmpty());
             EXPECT_TRUE(journal.setAside().startsWith(file + ".damaged-"));
             EXPECT_EQ(Contents(journal.setAside()), before);
-            EXPECT_GT(journal.beginGame({}), 0);
+            EXPECT_GT(journal.beginGame(kStart), 0);
         }
         {
             QSqlDatabase::database("other").close();
@@ -82,7 +84,10 @@ TEST(Journal, PutsAsideADamagedTruncatedForeignOrLockedFileAndStartsAnew) {
         }
         const Journal again(file);
         EXPECT_TRUE(again.setAside().isEmpty()) << "told once";
-        EXPECT_TRUE(again.unfinishedGame().has_value());
+        const std::optional<GameRecord> unfinished = again.unfinishedGame();
+        ASSERT_TRUE(unfinished.has_value());
+        EXPECT_EQ(unfinished->Start.Seed, kStart.Seed) << "all 64 bits of the seed";
+        EXPECT_EQ(unfinished->Start.Name, kStart.Name);
     }
 }
 
