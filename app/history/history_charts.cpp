@@ -84,7 +84,8 @@ QChart* HandPointsChart(const std::vector<FinishedGame>& games) {
     x->append(categories);
     x->setTitleText(QStringLiteral("Game"));
     auto* y = new QValueAxis;
-    y->setRange(0, highest * 1.1);
+    y->setRange(0, highest);
+    y->applyNiceNumbers();
     y->setLabelFormat(QStringLiteral("%d"));
     AttachAxes(chart, series, x, y);
     return chart;
@@ -108,7 +109,11 @@ QChart* MeldKindsChart(const std::vector<FinishedGame>& games) {
         person->append(counts[PlayerPerson]);
         tarvish->append(counts[PlayerTarvish]);
         highest = std::max<double>({highest, double(counts[1]), double(counts[2])});
-        categories << QLatin1String(MeldKindName(kind));
+        // Short enough to stand under a bar.
+        static constexpr const char* kShortNames[] = {
+            "7 up",     "Dix",     "Run",     "Marriage",  "4 Kings",
+            "4 Queens", "4 Jacks", "Corvane", "Dbl Corv.", "4 Aces"};
+        categories << QLatin1String(kShortNames[kind]);
     }
     auto* series = new QBarSeries;
     series->append(person);
@@ -116,7 +121,8 @@ QChart* MeldKindsChart(const std::vector<FinishedGame>& games) {
     auto* x = new QBarCategoryAxis;
     x->append(categories);
     auto* y = new QValueAxis;
-    y->setRange(0, highest * 1.1);
+    y->setRange(0, highest);
+    y->applyNiceNumbers();
     y->setLabelFormat(QStringLiteral("%d"));
     AttachAxes(chart, series, x, y);
     return chart;
