@@ -3,10 +3,12 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -15,9 +17,12 @@
 #include "card_focus.h"
 #include "card_table.h"
 #include "display.h"
+#include "game_journal.h"
 #include "game_runner.h"
 #include "hand_flow.h"
 #include "help_pages.h"
+#include "history_window.h"
+#include "journal.h"
 #include "sound_player.h"
 #include "status_panels.h"
 #include "table_announcer.h"
@@ -29,6 +34,15 @@
 
 namespace corvane {
 
+namespace {
+
+QString JournalFileFor(const QString& preferencesFile) {
+    if (preferencesFile.isEmpty()) return DefaultJournalFile();
+    return QFileInfo(preferencesFile).dir().filePath(QStringLiteral("journal.sqlite"));
+}
+
+}  // namespace
+
 FrmMain::FrmMain(const QString& settingsDirectory, const QString& preferencesFile, QWidget* parent)
     : QMainWindow(parent),
       settingsDirectory_(settingsDirectory),
@@ -38,6 +52,8 @@ FrmMain::FrmMain(const QString& settingsDirectory, const QString& preferencesFil
       panels_(std::make_unique<StatusPanels>(statusBar())),
       table_(new WindowTable(scene_, panels_.get(), this)),
       runner_(new GameRunner(game_, this)),
+      journal_(std::make_unique<Journal>(JournalFileFor(preferencesFile))),
+      gameJournal_(std::make_unique<GameJournal>(*journal_)),
       help_(new HelpPages(this)),
       speaker_(new TtsSpeaker(this)),
       announcer_(new TableAnnouncer(table_, scene_, panels_.get(), speaker_)) {
@@ -57,6 +73,9 @@ FrmMain::FrmMain(const QString& settingsDirectory, const QString& preferencesFil
         }
     });
     connect(qApp, &QGuiApplication::commitDataRequest, this, &FrmMain::closeForSystem);
+    runner_->onAction = [this](const PersonAction& action) {
+        gameJournal_->recordAction(game_, action);
+    };
 
     BuildCardTable(game_);
     game_.PlayerName = "Player";
@@ -80,6 +99,51 @@ FrmMain::FrmMain(const QString& settingsDirectory, const QString& preferencesFil
 FrmMain::~FrmMain() {
     scene_->cardFocus().setSource({});
     game_.AttachTable(nullptr);
+    game_.Observer = nullptr;
+}
+
+HistoryWindow& FrmMain::historyWindow() {
+    if (history_ == nullptr) history_ = new HistoryWindow(*journal_, this);
+    return *history_;
+}
+
+void FrmMain::showHistory() {
+    HistoryWindow& window = historyWindow();
+    window.reload();
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
+void FrmMain::changeGame(const PersonAction& action) {
+    gameJournal_->recordAction(game_, action);
+    Perform(game_, action);
+}
+
+void FrmMain::changeTarvishLevel(OpponentLevel level) {
+    changeGame({PersonAction::Kind::Level, level == OpponentLevel::Expert ? 1 : 0, {}});
+}
+
+void FrmMain::offerUnfinishedGame() {
+    if (!journal_->setAside().isEmpty()) {
+        ShowPlainMessage(game_, "The game journal could not be read. It has been put aside as " +
+                                    QDir::toNativeSeparators(journal_->setAside()).toStdString() +
+                                    " and a new one begun.");
+    }
+    if (game_.GameInProgress || runner_->running() || !journal_->unfinishedGame()) return;
+    ShowMessage(game_,
+                game_.PlayerName +
+                    " Your last game was not finished. Would you like to carry on where it stood?",
+                "Carry On", "Not Now", "", 2, "Unfinished Game");
+    if (game_.DialogChoice == 0) continueLastGame();
+}
+
+void FrmMain::continueLastGame() {
+    if (game_.GameInProgress || runner_->running()) return;
+    const std::optional<GameRecord> record = journal_->unfinishedGame();
+    if (!record) return;
+    runner_->start(
+        [this, record = *record](Game& g) { gameJournal_->playResumed(g, record, *table_); });
 }
 
 // The table at its design size, or smaller when the screen cannot hold that with the menu bar,
@@ -124,7 +188,8 @@ void FrmMain::newGame() {
                     "No Continue", "Yes New Game", "", 2, "Leave this game?");
         if (game_.DialogChoice == 0) return;
     }
-    runner_->start(NewGame);
+    gameJournal_->markLeft();
+    runner_->start([this](Game& g) { gameJournal_->playNewGame(g); });
 }
 
 bool FrmMain::confirmExit() {
@@ -135,6 +200,7 @@ bool FrmMain::confirmExit() {
                         "with no Save?",
                     "No Continue", "Yes Exit", "", 2, "Really Exit?");
         if (game_.DialogChoice == 0) return false;
+        gameJournal_->markLeft();
     }
     writeSettings();
     return true;
@@ -173,6 +239,10 @@ void FrmMain::showEvent(QShowEvent* event) {
     exiting_ = false;
     closeWhenIdle_ = false;
     QMainWindow::showEvent(event);
+    if (!offered_) {
+        offered_ = true;
+        QTimer::singleShot(0, this, &FrmMain::offerUnfinishedGame);
+    }
 }
 
 void FrmMain::closeEvent(QCloseEvent* event) {

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "game_state.h"
+#include "person_action.h"
 #include "settings_file.h"
 #include "window_preferences.h"
 
@@ -15,8 +16,11 @@ class QMenu;
 namespace corvane {
 
 class FrmAbout;
+class GameJournal;
 class GameRunner;
 class HelpPages;
+class HistoryWindow;
+class Journal;
 class StatusPanels;
 class TableAnnouncer;
 class TableScene;
@@ -28,7 +32,8 @@ class WindowTable;
 // The preferences and statistics come from the settings file in `settingsDirectory` at start-up
 // and go back to it from the menu commands, at the end of every game and when the window closes.
 // The sound switch and the window's place are kept apart, in the user's configuration folder or in
-// `preferencesFile` when one is given.
+// `preferencesFile` when one is given. The game journal, which keeps the game in progress and the
+// history, is in the user's data folder, or beside `preferencesFile` when one is given.
 class FrmMain : public QMainWindow {
     Q_OBJECT
 
@@ -53,6 +58,14 @@ public:
     // MnuExit: in the middle of a game only when the person agrees; writes the settings file
     // and closes every window of the program.
     void exitGame();
+    // Play, Continue Last Game: the last game, left unfinished by anything but the person's own
+    // choice, played again to where it stood; it goes on from there.
+    void continueLastGame();
+    // Tarvish's level changes, in a game in progress too: the journal keeps the change.
+    void changeTarvishLevel(OpponentLevel level);
+
+    Journal& journal() { return *journal_; }
+    HistoryWindow& historyWindow();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -69,7 +82,11 @@ private:
     // The system ends the session: the statistics are kept, and nobody is asked anything.
     void closeForSystem();
     bool writeSettings(OnFailure onFailure = OnFailure::Tell);
-    void showPlayerName();
+    // A change the game reads as it goes, journaled while a game is in progress.
+    void changeGame(const PersonAction& action);
+    // At start: tells of a journal set aside, and offers to continue an unfinished game.
+    void offerUnfinishedGame();
+    void showHistory();
 
     // The commands of the Options and Help menus.
     void chooseTarget(int target, const char* title, const char* text);
@@ -96,6 +113,11 @@ private:
     std::unique_ptr<StatusPanels> panels_;
     WindowTable* table_;
     GameRunner* runner_;
+    std::unique_ptr<Journal> journal_;
+    std::unique_ptr<GameJournal> gameJournal_;
+    HistoryWindow* history_ = nullptr;
+    QAction* continueItem_ = nullptr;
+    bool offered_ = false;
     HelpPages* help_;
     TtsSpeaker* speaker_;
     TableAnnouncer* announcer_;

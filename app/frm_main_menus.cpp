@@ -11,7 +11,9 @@
 #include "about_box.h"
 #include "display.h"
 #include "frm_main.h"
+#include "game_runner.h"
 #include "help_pages.h"
+#include "journal.h"
 
 namespace corvane {
 
@@ -69,6 +71,13 @@ void FrmMain::buildMenus() {
     QMenu* play = AddMenu(bar, "MnuPlay", "&Play");
     connect(AddItem(play, this, "MnuNew", "New Game", Qt::Key_F2), &QAction::triggered, this,
             &FrmMain::newGame);
+    continueItem_ = AddItem(play, this, "MnuContinue", "Continue Last Game");
+    connect(continueItem_, &QAction::triggered, this, &FrmMain::continueLastGame);
+    connect(play, &QMenu::aboutToShow, this, [this] {
+        continueItem_->setEnabled(!runner_->running() && journal_->unfinishedGame().has_value());
+    });
+    connect(AddItem(play, this, "MnuHistory", "Game History"), &QAction::triggered, this,
+            &FrmMain::showHistory);
     connect(AddItem(play, this, "MnuExit", "Exit", Qt::CTRL | Qt::Key_X), &QAction::triggered, this,
             &FrmMain::exitGame);
 
@@ -113,15 +122,14 @@ void FrmMain::buildMenus() {
 
 // The new target applies at once, to the game in progress too.
 void FrmMain::chooseTarget(int target, const char* title, const char* text) {
-    game_.TargetScore = target;
-    SetWindowCaption(game_, "Corvane - Target " + std::to_string(target));
+    changeGame({PersonAction::Kind::Target, target, {}});
     ShowMessage(game_, text, "Right", "", "", 3, title);
     writeSettings();
 }
 
 // The new speed applies from the next paced step that takes it up.
 void FrmMain::chooseSpeed(int speed, const char* title, const char* text) {
-    game_.Speed = speed;
+    changeGame({PersonAction::Kind::Speed, speed, {}});
     writeSettings();
     ShowMessage(game_, text, "Right", "", "", 3, title);
 }
@@ -142,15 +150,8 @@ void FrmMain::enterName() {
     // Cancelling gives the empty name, as an empty entry does.
     const QString entered = input.exec() == QDialog::Accepted ? input.textValue() : QString();
 
-    game_.PlayerName = CleanPlayerName(entered.toStdString());
-    showPlayerName();
+    changeGame({PersonAction::Kind::Name, 0, CleanPlayerName(entered.toStdString())});
     writeSettings();
-}
-
-void FrmMain::showPlayerName() {
-    for (const Control label : {Control::LblPlayer, Lblpname(0), Lblpname(1)}) {
-        SetCaption(game_, label, game_.PlayerName);
-    }
 }
 
 void FrmMain::showStatistics() {

@@ -2,59 +2,32 @@
 
 #include <QString>
 
-#include <string_view>
+#include <string>
 
 #include "card_layout.h"
-#include "declarations.h"
 #include "game_state.h"
 #include "hand_flow.h"
 
 namespace corvane {
 
-namespace {
-
-struct ControlAction {
-    std::string_view Name;  // the design name of the button or clickable label
-    void (*Click)(Game&);
-};
-
-// What each clickable control of the table does.
-constexpr ControlAction kControlActions[] = {
-    {"CmdSort", CmdSort_Click},
-    {"LblKnock", LblKnock_Click},
-    {"CmdCancel", CmdCancel_Click},
-    {"CmdCorvane", CmdCorvane_Click},
-    {"CmdDCorvane", CmdDCorvane_Click},
-    {"CmdSequence", CmdSequence_Click},
-    {"CmdFours(0)", [](Game& g) { CmdFours_Click(g, 0); }},
-    {"CmdFours(1)", [](Game& g) { CmdFours_Click(g, 1); }},
-    {"CmdFours(2)", [](Game& g) { CmdFours_Click(g, 2); }},
-    {"CmdFours(3)", [](Game& g) { CmdFours_Click(g, 3); }},
-    {"cmdDec7Trumps", cmdDec7Trumps_Click},
-    {"CmdMakeMarriage", CmdMakeMarriage_Click},
-    {"CmdMarriage(1)", [](Game& g) { CmdMarriage_Click(g, 1); }},
-    {"CmdMarriage(2)", [](Game& g) { CmdMarriage_Click(g, 2); }},
-    {"CmdMarriage(3)", [](Game& g) { CmdMarriage_Click(g, 3); }},
-    {"CmdMarriage(4)", [](Game& g) { CmdMarriage_Click(g, 4); }},
-    {"Command1", Command1_Click},
-};
-
-}  // namespace
-
 GameRunner::GameRunner(Game& game, QObject* parent) : QObject(parent), runner_(game) {
     runner_.OnIdle = [this] { emit idle(); };
 }
 
+void GameRunner::perform(const PersonAction& action) {
+    // Written down before it is carried out: a game cut short in the middle of the action
+    // replays it whole.
+    if (onAction) onAction(action);
+    act([action](Game& g) { Perform(g, action); });
+}
+
 void GameRunner::clickCard(int card) {
-    act([card](Game& g) { PicCard_Click(g, card); });
+    perform({PersonAction::Kind::Card, card, {}});
 }
 
 void GameRunner::clickControl(const QString& name) {
-    const QByteArray utf8 = name.toUtf8();
-    const std::string_view wanted(utf8.constData(), static_cast<std::size_t>(utf8.size()));
-    for (const ControlAction& action : kControlActions) {
-        if (action.Name == wanted) act(action.Click);
-    }
+    const std::string wanted = name.toStdString();
+    if (IsClickableControl(wanted)) perform({PersonAction::Kind::Control, 0, wanted});
 }
 
 PersonsCards CardsToChoose(const Game& g) {

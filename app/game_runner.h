@@ -2,9 +2,11 @@
 
 #include <QObject>
 
+#include <functional>
 #include <utility>
 
 #include "card_focus.h"
+#include "person_action.h"
 #include "procedure_runner.h"
 
 namespace corvane {
@@ -33,9 +35,14 @@ public:
 
     bool running() const { return runner_.Running(); }
 
+    // One of the person's actions: told to onAction first, then carried out.
+    void perform(const PersonAction& action);
     void clickCard(int card);
     // A button or a clickable label of the table, by its design name.
     void clickControl(const QString& name);
+
+    // Told of every action of the person before it is carried out (the journal keeps them).
+    std::function<void(const PersonAction&)> onAction;
 
 signals:
     // The last procedure has returned; nothing of the game is running.

@@ -99,24 +99,51 @@ bool IsValidUtf8(QByteArrayView bytes) {
     return !decoder.hasError();
 }
 
+// Windows-1252, the single-byte code page such files were written in: Latin-1 but for 0x80 to
+// 0x9F, which carry typographic marks and letters. Its five unused bytes stay the C1 controls
+// Windows gives them, which a name then drops.
+constexpr char16_t kWindows1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+QChar FromWindows1252(unsigned char byte) {
+    return byte >= 0x80 && byte < 0xA0 ? QChar(kWindows1252High[byte - 0x80]) : QChar(byte);
+}
+
+// The byte of `c` in Windows-1252, if it has one.
+std::optional<char> ToWindows1252(QChar c) {
+    if (c.unicode() < 0x80 || (c.unicode() >= 0xA0 && c.unicode() < 0x100)) {
+        return static_cast<char>(c.unicode());
+    }
+    for (int i = 0; i < 32; ++i) {
+        if (kWindows1252High[i] == c.unicode() && FromWindows1252(0x80 + i) != QChar(0x80 + i)) {
+            return static_cast<char>(0x80 + i);
+        }
+    }
+    return std::nullopt;
+}
+
 // A name is one byte a character when it can be, so that it reads back in any single-byte reader;
 // otherwise, and whenever those bytes would read back as a different UTF-8 name, it is UTF-8.
 QByteArray EncodeName(const QString& name) {
-    bool fitsLatin1 = true;
+    QByteArray singleBytes;
     bool ascii = true;
     for (const QChar c : name) {
-        fitsLatin1 = fitsLatin1 && c.unicode() < 0x100;
+        const std::optional<char> byte = ToWindows1252(c);
+        if (!byte) return name.toUtf8();
+        singleBytes += *byte;
         ascii = ascii && c.unicode() < 0x80;
     }
-    if (fitsLatin1) {
-        const QByteArray latin1 = name.toLatin1();
-        if (ascii || !IsValidUtf8(latin1)) return latin1;
-    }
+    if (ascii || !IsValidUtf8(singleBytes)) return singleBytes;
     return name.toUtf8();
 }
 
 QString DecodeName(QByteArrayView bytes) {
-    return IsValidUtf8(bytes) ? QString::fromUtf8(bytes) : QString::fromLatin1(bytes);
+    if (IsValidUtf8(bytes)) return QString::fromUtf8(bytes);
+    QString name;
+    for (const char byte : bytes) name += FromWindows1252(static_cast<unsigned char>(byte));
+    return name;
 }
 
 QString CleanName(const QString& name) {
@@ -157,6 +184,8 @@ bool CanCreateFilesIn(const QString& directory) {
 }  // namespace
 
 Settings ParseSettings(QByteArrayView bytes) {
+    // A UTF-8 byte-order mark, as some editors write, is no part of the first count.
+    if (bytes.startsWith("\xEF\xBB\xBF")) bytes = bytes.sliced(3);
     const std::vector<Field> fields = SplitFields(bytes);
     const auto number = [&fields](int index) -> std::optional<int> {
         if (index >= static_cast<int>(fields.size())) return std::nullopt;

@@ -57,6 +57,7 @@ void NewGame(Game& g) {
 }
 
 void NewHand(Game& g) {
+    if (g.Observer != nullptr) g.Observer->HandBegun(g);
     ResetHand(g);
     Deal(g);
 }

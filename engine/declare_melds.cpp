@@ -57,6 +57,7 @@ void DeclareCorvane(Game& g, int player) {
     for (int card : corvane) AnimateMeldCard(g, player, card);
     MarkMeldCards(g, corvane, MeldCorvane);
     LayOutMeldColumns(g, player);
+    g.LastMeldKind = MeldCorvane;
     g.LastMeldScore[player] = MeldPoints(g, MeldCorvane, corvane, player);
     g.CorvaneMade[player] = true;
     PostMeldScore(g, player);
@@ -79,6 +80,7 @@ void DeclareDoubleCorvane(Game& g, int player) {
         }
         MarkMeldCards(g, cards, MeldDoubleCorvane);
         LayOutMeldColumns(g, player);
+        g.LastMeldKind = MeldDoubleCorvane;
         g.LastMeldScore[player] = MeldPoints(g, MeldDoubleCorvane, cards, player);
         const std::string points = std::to_string(g.LastMeldScore[player]);
         if (player == PlayerPerson) {
@@ -109,6 +111,7 @@ void DeclareRun(Game& g, int player) {
         return;
     }
     TakeDeclaration(g, Control::FramDeclare);
+    g.LastMeldKind = MeldRun;
     g.LastMeldScore[player] = MeldPoints(g, MeldRun, run, player);
     const std::string points = std::to_string(g.LastMeldScore[player]);
     if (player == PlayerPerson) {
@@ -135,6 +138,7 @@ void DeclareFour(Game& g, int player, int value, int kind) {
     for (int card : cards) AnimateMeldCard(g, player, card);
     MarkMeldCards(g, cards, kind);
     LayOutMeldColumns(g, player);
+    g.LastMeldKind = kind;
     g.LastMeldScore[player] = MeldPoints(g, kind, cards, player);
     SetInfo(g, player == PlayerPerson ? g.PlayerName + four->PersonText : four->TarvishText);
     PostMeldScore(g, player);
@@ -151,6 +155,7 @@ void DeclareMarriage(Game& g, int player, int suit) {
 }
 
 void ScoreMarriage(Game& g, int player, int suit) {
+    g.LastMeldKind = MeldMarriage;
     g.LastMeldScore[player] = suit == g.TrumpSuit ? 40 : 20;
     const std::string points = std::to_string(g.LastMeldScore[player]);
     SetInfo(g, player == PlayerPerson ? g.PlayerName + " marriage-score " + points

@@ -9,6 +9,7 @@ ControlState& StateOf(Game& g, Control control) { return g.Controls[static_cast<
 // The wait shared by Pause and the card sounds: from PauseStart until PauseTime has passed.
 void WaitFromPauseStart(Game& g) {
     Table& table = g.Display();
+    ++g.InputMoments;
     const std::int64_t deadline = g.PauseStart + g.PauseTime;
     while (g.GameInProgress && table.TickCount() < deadline) table.ProcessEventsUntil(deadline);
 }
@@ -92,6 +93,7 @@ void ShowPlainMessage(Game& g, const std::string& text) { g.Display().ShowPlainM
 
 bool WaitForPlayer(Game& g) {
     while (g.WaitingForPlayer && g.GameInProgress) {
+        ++g.InputMoments;
         if (!g.Display().WaitForPlayer()) {
             // Nobody can act for the person: the hand cannot go on.
             g.GameInProgress = false;

@@ -25,6 +25,7 @@ void Travel(Game& g, int card, const Path& path) {
 
 void BookDix(Game& g, int player, const std::string& info) {
     SetCaption(g, Control::LblInfo, info);
+    g.LastMeldKind = MeldDix;
     g.LastMeldScore[player] = MeldPoints(g, MeldDix, {}, player);
     PostMeldScore(g, player);
 }

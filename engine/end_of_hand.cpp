@@ -23,6 +23,7 @@ bool TarvishAloneAtTarget(const Game& g) {
 
 // The totals after a hand: trick points in, the hand's trick labels back to 0.
 void BookTrickPoints(Game& g) {
+    if (g.Observer != nullptr) g.Observer->TricksBooked(g);
     for (int p : {PlayerTarvish, PlayerPerson}) {
         g.GameTotal[p] += g.TrickTotal[p];
         g.TrickTotal[p] = 0;
@@ -170,7 +171,9 @@ void ClearTable(Game& g) {
     SetVisible(g, Control::FramDeclare, false);
     SetVisible(g, Control::FramMarriage, false);
     SetCaption(g, Control::LblStock, "Stock");
-    for (int panel = 1; panel <= 4; ++panel) SetStatusPanel(g, panel, "");
+    // The trump symbol stays on the first panel; only the texts go.
+    SetStatusPanel(g, 1, "", g.TrumpSuit != 0 ? SuitSymbolImage(g.TrumpSuit) : 0);
+    for (int panel = 2; panel <= 4; ++panel) SetStatusPanel(g, panel, "");
     g.GameInProgress = false;
 }
 

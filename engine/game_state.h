@@ -5,6 +5,7 @@
 #include <string>
 
 #include "card_table.h"
+#include "game_observer.h"
 #include "random_source.h"
 #include "table.h"
 #include "table_geometry.h"
@@ -69,6 +70,7 @@ struct Game {
     PerPlayer<int> TrickTotal{};
     PerPlayer<int> LastTrickScore{};
     PerPlayer<int> LastMeldScore{};
+    int LastMeldKind = 0;  // the kind of meld LastMeldScore is for; 0 for a Seven turned up
     PerPlayer<bool> CorvaneMade{};
     bool DixExchanged = false;
     bool MeldMade = false;
@@ -86,6 +88,11 @@ struct Game {
     int PauseTime = 0;
     std::int64_t PauseStart = 0;
     int DialogChoice = 0;
+    // How many times the game has let the person act so far: every pause that waits and every
+    // wait for the person. The journal keeps each action with it, and replays it there.
+    std::int64_t InputMoments = 0;
+    // Told of the melds and trick points booked, for the game's history; none by default.
+    GameObserver* Observer = nullptr;
 
     // The captions and visibility of the named controls, indexed by Control.
     std::array<ControlState, ControlCount> Controls;

@@ -25,7 +25,9 @@ constexpr std::uint64_t kGoldenGamma = 0x9E3779B97F4A7C15ULL;
 
 RandomSource::RandomSource() : RandomSource(SystemClockTicks(), SystemClockTicks) {}
 
-RandomSource::RandomSource(std::uint64_t seed) : RandomSource(seed, [] { return 0ULL; }) {}
+RandomSource::RandomSource(std::uint64_t seed) : RandomSource(seed, [] { return 0ULL; }) {
+    seeded_ = true;
+}
 
 RandomSource::RandomSource(std::uint64_t seed, Clock clock)
     : clock_(std::move(clock)), state_(seed) {}

@@ -20,9 +20,15 @@ public:
     // Reseeds from the clock, then gives a uniform number in [0, 1).
     double Uniform();
 
+    // Built from a seed alone: its clock stands still, and RandomSource(State()) goes on with
+    // exactly the numbers this one would give next.
+    bool Seeded() const { return seeded_; }
+    std::uint64_t State() const { return state_; }
+
 private:
     Clock clock_;
     std::uint64_t state_;
+    bool seeded_ = false;
 };
 
 // Rounds to the nearest integer, halves to the even neighbour.

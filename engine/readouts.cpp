@@ -13,6 +13,9 @@ void ShowTrumps(Game& g) {
 }
 
 void PostMeldScore(Game& g, int player) {
+    if (g.Observer != nullptr)
+        g.Observer->MeldBooked(g, player, g.LastMeldKind, g.LastMeldScore[player]);
+    g.LastMeldKind = 0;
     g.GameTotal[player] += g.LastMeldScore[player];
     SetCaption(g, LblPLast(player), std::to_string(g.LastMeldScore[player]));
     g.HandScore[player] += g.LastMeldScore[player];

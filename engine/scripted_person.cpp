@@ -19,12 +19,30 @@ int ScriptedPerson::SuitToPlay() const {
     return 0;
 }
 
+void ScriptedPerson::ClickCard(int card) {
+    const PersonAction action{PersonAction::Kind::Card, card, {}};
+    if (Through) {
+        Through(action);
+    } else {
+        Perform(g_, action);
+    }
+}
+
+void ScriptedPerson::ClickControl(const char* name) {
+    const PersonAction action{PersonAction::Kind::Control, 0, name};
+    if (Through) {
+        Through(action);
+    } else {
+        Perform(g_, action);
+    }
+}
+
 void ScriptedPerson::Act() {
     if (IsVisible(g_, Control::LblKnock) && Below(100) < KnockPercent) {
-        LblKnock_Click(g_);
+        ClickControl("LblKnock");
         if (!g_.GameInProgress) return;
     }
-    if (Below(100) < StrayPercent) PicCard_Click(g_, 1 + Below(CardCount));
+    if (Below(100) < StrayPercent) ClickCard(1 + Below(CardCount));
     if (!g_.WaitingForPlayer) return;  // the stray click happened to be a legal play
     if (IsVisible(g_, Control::FramDeclare)) {
         Declare();
@@ -38,7 +56,7 @@ void ScriptedPerson::Act() {
         const CardRecord& card = g_.CardTable[i];
         if (card.Location == LocPlayerHand && (suit == 0 || card.Suit == suit)) legal[count++] = i;
     }
-    if (count > 0) PicCard_Click(g_, legal[Below(count)]);
+    if (count > 0) ClickCard(legal[Below(count)]);
 }
 
 void ScriptedPerson::Declare() {
@@ -46,18 +64,21 @@ void ScriptedPerson::Declare() {
     // the turn open for the next.
     for (int press = 0; press < DeclarationTries && g_.WaitingForPlayer && g_.GameInProgress;
          ++press) {
+        static constexpr const char* kButtons[] = {"CmdCorvane", "CmdDCorvane", "CmdSequence",
+                                                   "cmdDec7Trumps"};
+        static constexpr const char* kFours[] = {"CmdFours(0)", "CmdFours(1)", "CmdFours(2)",
+                                                 "CmdFours(3)"};
+        static constexpr const char* kMarriages[] = {"CmdMarriage(1)", "CmdMarriage(2)",
+                                                     "CmdMarriage(3)", "CmdMarriage(4)"};
         const int button = Below(7);
-        if (button == 0) CmdCorvane_Click(g_);
-        if (button == 1) CmdDCorvane_Click(g_);
-        if (button == 2) CmdSequence_Click(g_);
-        if (button == 3) cmdDec7Trumps_Click(g_);
-        if (button == 4) CmdFours_Click(g_, Below(4));
+        if (button < 4) ClickControl(kButtons[button]);
+        if (button == 4) ClickControl(kFours[Below(4)]);
         if (button >= 5) {
-            CmdMakeMarriage_Click(g_);
-            CmdMarriage_Click(g_, 1 + Below(4));
+            ClickControl("CmdMakeMarriage");
+            ClickControl(kMarriages[Below(4)]);
         }
     }
-    if (g_.WaitingForPlayer) CmdCancel_Click(g_);
+    if (g_.WaitingForPlayer) ClickControl("CmdCancel");
 }
 
 bool ScriptedTable::WaitForPlayer() {

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
+#include "person_action.h"
 #include "random_source.h"
 #include "table.h"
 
@@ -29,6 +31,10 @@ public:
     // One turn of the person at a wait: always ends the wait unless the game ends first.
     void Act();
 
+    // When set, every click goes through this (to be journaled, say) instead of straight to the
+    // game; it must carry the action out.
+    std::function<void(const PersonAction&)> Through;
+
 private:
     // Presses declaration buttons at random until one declares, DeclarationTries at most, then
     // Cancel.
@@ -36,6 +42,8 @@ private:
     // The suit the Round 2 rule asks the person to play (follow suit, else trump), 0 for any.
     int SuitToPlay() const;
     int Below(int n) { return static_cast<int>(random_.Uniform() * n); }
+    void ClickCard(int card);
+    void ClickControl(const char* name);
 
     Game& g_;
     RandomSource random_;

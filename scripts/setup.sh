@@ -8,7 +8,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake
-    qt6-base-dev qt6-multimedia-dev
+    qt6-base-dev qt6-multimedia-dev qt6-charts-dev libqt6sql6-sqlite
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-dejavu-core
     desktop-file-utils appstream

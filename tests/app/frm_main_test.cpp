@@ -1,4 +1,5 @@
 #include "frm_main.h"
+#include "game_runner.h"
 
 #include <gtest/gtest.h>
 
@@ -102,6 +103,34 @@ TEST_F(MainWindowTest, ShowsWhatTheGameLaidOutEvenWhenResizedDuringTheDeal) {
         }};
         window.newGame();
     }
+}
+
+// A game the system closed in the middle comes back where it stood: every card, caption and panel
+// as a recording table shows after the same clicks.
+TEST_F(MainWindowTest, ContinuesAGameTheSystemClosedWhereItStood) {
+    const auto firstHeld = [](const Game& game) { return CardsToChoose(game).Held.front(); };
+    Game played;
+    HeadlessTable expected;
+    BuildCardTable(played);
+    played.AttachTable(&expected);
+    StartUp(played);
+    for (Game* game : {&played, &g}) Prepare(*game, 4242, PlayerTarvish);
+    int waits = 0;
+    expected.OnWaitForPlayer = [&] {
+        if (++waits <= 2) PicCard_Click(played, firstHeld(played));
+    };
+    NewGame(played);
+
+    atWaits = {[&] { window.runner().clickCard(firstHeld(g)); },
+               [&] { window.runner().clickCard(firstHeld(g)); }, [&] { window.runner().stop(); }};
+    window.newGame();
+    ClearTable(g);
+    atWaits = {[&] {
+        ExpectSameTable(expected);
+        window.runner().stop();
+    }};
+    window.continueLastGame();
+    EXPECT_TRUE(atWaits.empty()) << "the game came back to a wait for the person";
 }
 
 // A pause lasts its time and handles what arrives meanwhile, unless it is 0 or less; a wait lasts

@@ -37,6 +37,10 @@ TEST(SettingsFile, WritesItsExactBytesAndReadsThemBack) {
         // form would read back as another name.
         {Make(0, 0, 75, "Zo\u00eb", 500), "0,0,75,\"Zo\xeb\",500\r\n", "Zo\u00eb"},
         {Make(0, 0, 75, "\u0141ucja", 500), "0,0,75,\"\xc5\x81ucja\",500\r\n", "\u0141ucja"},
+        {Make(0, 0, 75, "O\u2019Brien \u20ac", 500),
+         "0,0,75,\"O\x92"
+         "Brien \x80\",500\r\n",
+         "O\u2019Brien \u20ac"},
         {Make(0, 0, 75, "\u00c3\u00a9", 500), "0,0,75,\"\xc3\x83\xc2\xa9\",500\r\n",
          "\u00c3\u00a9"},
         {Make(0, 0, 75, std::string(300, 'x'), 500),
@@ -71,7 +75,12 @@ TEST(SettingsFile, KeepsWhatReadsWellFromADamagedFile) {
         {"blanks, line ends, no quotes", "  3 ,\t2\r\n\r\n 200 , Bo Li ,\n1000\n",
          Make(3, 2, 200, "Bo Li", 1000)},
         {"text after the quote", "1,2,75,\"Bob\"junk,500", Make(1, 2, 75, "Bob", 500)},
-        {"not UTF-8, so Latin-1", "1,2,75,\"Zo\xeb\",500", Make(1, 2, 75, "Zo\u00eb", 500)},
+        {"not UTF-8, so Windows-1252", "1,2,75,\"Zo\xeb \x93\x9f\x81\",500",
+         Make(1, 2, 75, "Zo\u00eb \u201c\u0178", 500)},
+        {"a UTF-8 byte-order mark",
+         "\xef\xbb\xbf"
+         "7,2,75,\"\xc3\x85sa\",500",
+         Make(7, 2, 75, "\u00c5sa", 500)},
         {"control bytes",
          QByteArrayLiteral("1,2,75,\"B\0o\x7f\x1b"
                            "b\",500"),

@@ -62,6 +62,7 @@ TEST_F(HandEnd, TrickPointsReachTheTotalsThenTheTargetDecidesOrTheHandResultIsSh
         g.HandScore = {0, row.tricks1 + row.melds1, row.tricks2};
         g.Stats = {0, 3, 4};
         g.WinsGame = {};
+        g.TrumpSuit = Spades;
         EndOfHand(g);
         EXPECT_EQ(TitlesOf(table), row.titles);
         ASSERT_FALSE(table.Messages.empty());
@@ -78,6 +79,10 @@ TEST_F(HandEnd, TrickPointsReachTheTotalsThenTheTargetDecidesOrTheHandResultIsSh
         EXPECT_EQ(Shown(LblPTot(1)), std::to_string(after1));
         EXPECT_TRUE(row.targetAfter == 1000 || table.WindowCaption == "Target Score:- 1250");
         EXPECT_EQ(Shown(Control::LblInfo), over ? "Press F2 for new game, or Ctrl X to Exit" : "");
+        // A game over empties the status texts; the trump symbol stays.
+        if (over) {
+            EXPECT_EQ(table.Panels[1], (HeadlessTable::PanelRecord{"", SuitSymbolImage(Spades)}));
+        }
     }
 }
 

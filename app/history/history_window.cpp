@@ -1,0 +1,190 @@
+#include "history_window.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QSortFilterProxyModel>
+#include <QStandardItemModel>
+#include <QTabWidget>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "history_charts.h"
+#include "history_csv.h"
+#include "journal.h"
+
+namespace corvane {
+
+namespace {
+
+const QStringList kColumns = {
+    QStringLiteral("Ended"),  QStringLiteral("Target"),     QStringLiteral("Tarvish plays"),
+    QStringLiteral("Winner"), QStringLiteral("Your total"), QStringLiteral("Tarvish's total"),
+    QStringLiteral("Hands"),  QStringLiteral("Your melds"), QStringLiteral("Tarvish's melds")};
+
+// A cell that sorts by its number, not by its text.
+QStandardItem* NumberItem(int number) {
+    auto* item = new QStandardItem;
+    item->setData(number, Qt::DisplayRole);
+    return item;
+}
+
+QStandardItem* TextItem(const QString& text) {
+    return new QStandardItem(text);
+}
+
+int MeldPointsOf(const FinishedGame& game, int player) {
+    int points = 0;
+    for (const HandSummary& hand : game.Hands) points += hand.MeldPoints(player);
+    return points;
+}
+
+QChartView* NewChartView(QWidget* parent) {
+    auto* view = new QChartView(parent);
+    view->setRenderHint(QPainter::Antialiasing);
+    view->setMinimumSize(560, 320);
+    return view;
+}
+
+void ShowChart(QChartView* view, QChart* chart) {
+    QChart* old = view->chart();
+    view->setChart(chart);
+    delete old;
+}
+
+}  // namespace
+
+HistoryWindow::HistoryWindow(Journal& journal, QWidget* parent)
+    : QDialog(parent),
+      journal_(journal),
+      level_(new QComboBox(this)),
+      model_(new QStandardItemModel(this)),
+      sorted_(new QSortFilterProxyModel(this)),
+      table_(new QTableView(this)),
+      winShare_(NewChartView(this)),
+      handPoints_(NewChartView(this)),
+      meldKinds_(NewChartView(this)) {
+    setObjectName(QStringLiteral("FrmHistory"));
+    setWindowTitle(QStringLiteral("Game History"));
+
+    level_->setObjectName(QStringLiteral("LevelFilter"));
+    level_->addItem(QStringLiteral("Every level"), -1);
+    level_->addItem(QStringLiteral("Classic"), int(OpponentLevel::Classic));
+    level_->addItem(QStringLiteral("Expert"), int(OpponentLevel::Expert));
+    connect(level_, &QComboBox::currentIndexChanged, this, &HistoryWindow::showGames);
+
+    sorted_->setSourceModel(model_);
+    table_->setObjectName(QStringLiteral("HistoryTable"));
+    table_->setModel(sorted_);
+    table_->setSortingEnabled(true);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->verticalHeader()->hide();
+    table_->horizontalHeader()->setStretchLastSection(true);
+
+    auto* charts = new QTabWidget(this);
+    charts->addTab(winShare_, QStringLiteral("Games won"));
+    charts->addTab(handPoints_, QStringLiteral("Points per hand"));
+    charts->addTab(meldKinds_, QStringLiteral("Melds by kind"));
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    QPushButton* exportButton =
+        buttons->addButton(QStringLiteral("&Export to CSV..."), QDialogButtonBox::ActionRole);
+    exportButton->setObjectName(QStringLiteral("CmdExport"));
+    QPushButton* clearButton =
+        buttons->addButton(QStringLiteral("C&lear History"), QDialogButtonBox::ResetRole);
+    clearButton->setObjectName(QStringLiteral("CmdClearHistory"));
+    connect(exportButton, &QPushButton::clicked, this, &HistoryWindow::exportWithDialog);
+    connect(clearButton, &QPushButton::clicked, this, &HistoryWindow::clearHistory);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
+
+    auto* filterRow = new QHBoxLayout;
+    filterRow->addWidget(new QLabel(QStringLiteral("Tarvish plays:"), this));
+    filterRow->addWidget(level_);
+    filterRow->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(filterRow);
+    layout->addWidget(table_, 1);
+    layout->addWidget(charts, 2);
+    layout->addWidget(buttons);
+    resize(820, 760);
+    reload();
+}
+
+void HistoryWindow::reload() {
+    games_ = journal_.history();
+    showGames();
+}
+
+std::vector<FinishedGame> HistoryWindow::shownGames() const {
+    const int level = level_->currentData().toInt();
+    std::vector<FinishedGame> shown;
+    for (const FinishedGame& game : games_) {
+        if (level < 0 || int(game.Level) == level) shown.push_back(game);
+    }
+    return shown;
+}
+
+void HistoryWindow::showGames() {
+    const std::vector<FinishedGame> games = shownGames();
+    model_->clear();
+    model_->setHorizontalHeaderLabels(kColumns);
+    for (const FinishedGame& game : games) {
+        model_->appendRow(
+            {TextItem(game.Ended.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"))),
+             NumberItem(game.Target), TextItem(QLatin1String(LevelName(game.Level))),
+             TextItem(game.Winner == PlayerPerson ? QStringLiteral("You")
+                                                  : QStringLiteral("Tarvish")),
+             NumberItem(game.Totals[PlayerPerson]), NumberItem(game.Totals[PlayerTarvish]),
+             NumberItem(int(game.Hands.size())), NumberItem(MeldPointsOf(game, PlayerPerson)),
+             NumberItem(MeldPointsOf(game, PlayerTarvish))});
+    }
+    table_->resizeColumnsToContents();
+    drawCharts(games);
+}
+
+void HistoryWindow::drawCharts(const std::vector<FinishedGame>& games) {
+    ShowChart(winShare_, WinShareChart(games));
+    ShowChart(handPoints_, HandPointsChart(games));
+    ShowChart(meldKinds_, MeldKindsChart(games));
+}
+
+bool HistoryWindow::exportCsv(const QString& file) const {
+    QSaveFile out(file);
+    if (!out.open(QIODevice::WriteOnly)) return false;
+    out.write(HistoryCsv(shownGames()));
+    return out.commit();
+}
+
+void HistoryWindow::exportWithDialog() {
+    const QString file = QFileDialog::getSaveFileName(this, QStringLiteral("Export Game History"),
+                                                      QStringLiteral("corvane-history.csv"),
+                                                      QStringLiteral("CSV files (*.csv)"));
+    if (file.isEmpty()) return;
+    if (!exportCsv(file)) {
+        QMessageBox::warning(this, QStringLiteral("Export Game History"),
+                             QStringLiteral("The history could not be written to %1.").arg(file));
+    }
+}
+
+void HistoryWindow::clearHistory() {
+    const auto answer = QMessageBox::question(
+        this, QStringLiteral("Clear History"),
+        QStringLiteral("Clear the history of every finished game? The statistics of the Options "
+                       "menu stay as they are."),
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    if (answer != QMessageBox::Yes) return;
+    journal_.clearHistory();
+    reload();
+}
+
+}  // namespace corvane

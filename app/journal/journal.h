@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+#include "game_record.h"
+
+namespace corvane {
+
+// The default place of the journal: journal.sqlite in the user's data folder
+// (normally ~/.local/share/Corvane).
+QString DefaultJournalFile();
+
+// The game journal: a small SQLite database that keeps the game in progress as its start and
+// every action of the person, one short transaction each, written ahead of the action; and every
+// finished game's history. A file that cannot be opened, fails its integrity check or is not a
+// journal at all is renamed aside under a dated name (never deleted) and a new one begun.
+// Without a usable file (a read-only folder) the journal keeps nothing and the game goes on.
+class Journal {
+public:
+    explicit Journal(const QString& file = DefaultJournalFile());
+    ~Journal();
+    Journal(const Journal&) = delete;
+    Journal& operator=(const Journal&) = delete;
+
+    bool isOpen() const { return open_; }
+    const QString& file() const { return file_; }
+    // Where a damaged file was put at opening; empty when none was.
+    const QString& setAside() const { return setAside_; }
+
+    // A new game in progress. Any game still unfinished is given up in its favour.
+    qint64 beginGame(const GameStart& start);
+    bool recordAction(qint64 game, const JournaledAction& action);
+    // The person chose to leave the game ("New Game", "Exit"): it will not be offered again.
+    void markLeft(qint64 game);
+    // The game was won: its history is kept and its actions are no longer needed.
+    void finishGame(qint64 game, const FinishedGame& summary);
+
+    // The last game, when it was left unfinished by anything but the person's own choice.
+    std::optional<GameRecord> unfinishedGame() const;
+
+    // The finished games, oldest first.
+    std::vector<FinishedGame> history() const;
+    bool clearHistory();
+
+private:
+    bool openFile();
+    bool usable();
+    void putAside();
+    bool createSchema();
+    void close();
+
+    QString file_;
+    QString connection_;
+    QString setAside_;
+    bool open_ = false;
+};
+
+}  // namespace corvane

@@ -1,0 +1,134 @@
+// The finished games: written when a game is won, read for the history window, cleared on demand.
+#include <QSqlQuery>
+#include <QVariant>
+
+#include <map>
+
+#include "journal.h"
+
+namespace corvane {
+
+namespace {
+
+bool Run(QSqlQuery& query) {
+    return query.exec();
+}
+
+}  // namespace
+
+void Journal::finishGame(qint64 game, const FinishedGame& summary) {
+    if (!open_ || game == 0) return;
+    QSqlDatabase db = QSqlDatabase::database(connection_, false);
+    if (!db.transaction()) return;
+    QSqlQuery query(db);
+    query.prepare(QStringLiteral("UPDATE games SET state = 1 WHERE id = ?"));
+    query.addBindValue(game);
+    bool ok = Run(query);
+    query.prepare(QStringLiteral("DELETE FROM actions WHERE game = ?"));
+    query.addBindValue(game);
+    ok = ok && Run(query);
+    query.prepare(QStringLiteral(
+        "INSERT OR REPLACE INTO history (game, ended, target, level, winner, person_total, "
+        "tarvish_total) VALUES (?, ?, ?, ?, ?, ?, ?)"));
+    query.addBindValue(game);
+    query.addBindValue(summary.Ended.toUTC().toString(Qt::ISODate));
+    query.addBindValue(summary.Target);
+    query.addBindValue(summary.Level == OpponentLevel::Expert ? 1 : 0);
+    query.addBindValue(summary.Winner);
+    query.addBindValue(summary.Totals[PlayerPerson]);
+    query.addBindValue(summary.Totals[PlayerTarvish]);
+    ok = ok && Run(query);
+    for (std::size_t h = 0; ok && h < summary.Hands.size(); ++h) {
+        const HandSummary& hand = summary.Hands[h];
+        query.prepare(
+            QStringLiteral("INSERT OR REPLACE INTO hands (game, hand, person_tricks, "
+                           "tarvish_tricks, knocker) VALUES (?, ?, ?, ?, ?)"));
+        query.addBindValue(game);
+        query.addBindValue(int(h + 1));
+        query.addBindValue(hand.TrickPoints[PlayerPerson]);
+        query.addBindValue(hand.TrickPoints[PlayerTarvish]);
+        query.addBindValue(hand.Knocker);
+        ok = Run(query);
+        for (std::size_t m = 0; ok && m < hand.Melds.size(); ++m) {
+            query.prepare(
+                QStringLiteral("INSERT OR REPLACE INTO melds (game, hand, seq, player, "
+                               "kind, points) VALUES (?, ?, ?, ?, ?, ?)"));
+            query.addBindValue(game);
+            query.addBindValue(int(h + 1));
+            query.addBindValue(int(m + 1));
+            query.addBindValue(hand.Melds[m].Player);
+            query.addBindValue(hand.Melds[m].Kind);
+            query.addBindValue(hand.Melds[m].Points);
+            ok = Run(query);
+        }
+    }
+    if (!ok || !db.commit()) db.rollback();
+}
+
+std::vector<FinishedGame> Journal::history() const {
+    std::vector<FinishedGame> games;
+    if (!open_) return games;
+    QSqlDatabase db = QSqlDatabase::database(connection_, false);
+    std::map<qint64, std::size_t> index;
+    QSqlQuery query(db);
+    if (!query.exec(QStringLiteral("SELECT game, ended, target, level, winner, person_total, "
+                                   "tarvish_total FROM history ORDER BY game"))) {
+        return games;
+    }
+    while (query.next()) {
+        FinishedGame game;
+        game.Id = query.value(0).toLongLong();
+        game.Ended = QDateTime::fromString(query.value(1).toString(), Qt::ISODate);
+        game.Target = query.value(2).toInt();
+        game.Level = query.value(3).toInt() == 1 ? OpponentLevel::Expert : OpponentLevel::Classic;
+        game.Winner = query.value(4).toInt();
+        game.Totals[PlayerPerson] = query.value(5).toInt();
+        game.Totals[PlayerTarvish] = query.value(6).toInt();
+        index[game.Id] = games.size();
+        games.push_back(std::move(game));
+    }
+    if (query.exec(QStringLiteral("SELECT game, person_tricks, tarvish_tricks, knocker FROM hands "
+                                  "ORDER BY game, hand"))) {
+        while (query.next()) {
+            const auto found = index.find(query.value(0).toLongLong());
+            if (found == index.end()) continue;
+            HandSummary hand;
+            hand.TrickPoints[PlayerPerson] = query.value(1).toInt();
+            hand.TrickPoints[PlayerTarvish] = query.value(2).toInt();
+            hand.Knocker = query.value(3).toInt();
+            games[found->second].Hands.push_back(hand);
+        }
+    }
+    if (query.exec(QStringLiteral(
+            "SELECT game, hand, player, kind, points FROM melds ORDER BY game, hand, seq"))) {
+        while (query.next()) {
+            const auto found = index.find(query.value(0).toLongLong());
+            if (found == index.end()) continue;
+            std::vector<HandSummary>& hands = games[found->second].Hands;
+            const int hand = query.value(1).toInt();
+            if (hand < 1 || hand > static_cast<int>(hands.size())) continue;
+            hands[hand - 1].Melds.push_back(
+                {query.value(2).toInt(), query.value(3).toInt(), query.value(4).toInt()});
+        }
+    }
+    return games;
+}
+
+bool Journal::clearHistory() {
+    if (!open_) return false;
+    QSqlDatabase db = QSqlDatabase::database(connection_, false);
+    if (!db.transaction()) return false;
+    QSqlQuery query(db);
+    bool ok = true;
+    for (const char* statement : {"DELETE FROM melds", "DELETE FROM hands", "DELETE FROM history",
+                                  "DELETE FROM games WHERE state = 1"}) {
+        ok = ok && query.exec(QString::fromLatin1(statement));
+    }
+    if (!ok || !db.commit()) {
+        db.rollback();
+        return false;
+    }
+    return true;
+}
+
+}  // namespace corvane
