@@ -31,6 +31,7 @@ void BookDix(Game& g, int player, const std::string& info) {
 
 void PersonExchanges(Game& g, int seven) {
     const int formerUpCard = g.UpCard;
+    g.ExchangedUpCard = formerUpCard;
     g.CardTable[seven].Location = LocUpCard;
     g.CardTable[seven].OnTable = true;
     g.CardTable[formerUpCard].Location = LocPlayerHand;
@@ -67,6 +68,7 @@ void PersonLaysDix(Game& g, int seven) {
 
 void TarvishExchanges(Game& g, int seven) {
     const int formerUpCard = g.UpCard;
+    g.ExchangedUpCard = formerUpCard;
     g.CardTable[seven].Location = LocUpCard;
     g.CardTable[seven].OnTable = true;
     g.CardTable[formerUpCard].Location = LocTarvishHand;

@@ -71,6 +71,8 @@ struct Game {
     PerPlayer<int> LastMeldScore{};
     PerPlayer<bool> CorvaneMade{};
     bool DixExchanged = false;
+    // The up card a Dix exchange took into a hand, seen by both; NoCard before the exchange.
+    int ExchangedUpCard = NoCard;
     bool MeldMade = false;
     bool Knocked = false;
     int TarvishPileTop = 0;

@@ -1,0 +1,59 @@
+#include "policy.h"
+
+namespace corvane::expert {
+
+namespace {
+
+// How much a card is worth keeping: its points, its strength, trumps, and in Round 1 the melds
+// it may still serve in.
+int Keep(const HandState& s, int card) {
+    const Mask bit = Bit(card);
+    const int rank = RankOf(card);
+    int keep = rank;
+    if (bit & Brisques) keep += 20;
+    if (SuitOf(card) == s.Trump) keep += rank == RankSeven ? 25 : 10;
+    if (s.Round == 1) {
+        if (bit & (RankCards(RankKing) | RankCards(RankQueen))) keep += 4;
+        if (bit & (JacksOfDiamonds | QueensOfSpades)) keep += 6;
+    }
+    return keep;
+}
+
+int LeastKept(const HandState& s, Mask cards) {
+    int best = 0, bestKeep = 1 << 30;
+    for (Mask m = cards; m; m &= m - 1) {
+        const int card = FirstCard(m);
+        const int keep = Keep(s, card);
+        if (keep < bestKeep) {
+            best = card;
+            bestKeep = keep;
+        }
+    }
+    return best;
+}
+
+// The cards of `cards` that beat the card led.
+Mask Beating(const HandState& s, Mask cards) {
+    const Mask higher = cards & Above(s.Led);
+    if (SuitOf(s.Led) == s.Trump) return higher;
+    return higher | (cards & SuitCards(s.Trump));
+}
+
+}  // namespace
+
+int BaselineCard(const HandState& s, int player) {
+    const Mask legal = LegalPlays(s, player);
+    if (s.Led == 0) {
+        if (s.Round == 2) {
+            const Mask plainAces = legal & RankCards(RankAce) & ~SuitCards(s.Trump);
+            if (plainAces) return FirstCard(plainAces);
+        }
+        return LeastKept(s, legal);
+    }
+    const Mask winners = Beating(s, legal);
+    const bool pointsLed = CardPoints(s.Led, s.Trump) > 0;
+    if (winners && (pointsLed || s.Round == 2)) return LeastKept(s, winners);
+    return LeastKept(s, legal);
+}
+
+}  // namespace corvane::expert
