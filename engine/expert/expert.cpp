@@ -25,40 +25,43 @@ ExpertMeld ExpertChooseMeld(const Game& g, int player) {
     return {best.Kind, best.Suit};
 }
 
-void ExpertTarvishDeclare(Game& g) {
-    const ExpertMeld meld = ExpertChooseMeld(g, PlayerTarvish);
+void MakeDeclaration(Game& g, int player, ExpertMeld meld) {
     g.MeldMade = false;
     switch (meld.Kind) {
         case MeldDix:
-            DeclareDix(g, PlayerTarvish);
+            DeclareDix(g, player);
             break;
         case MeldRun:
-            DeclareRun(g, PlayerTarvish);
+            DeclareRun(g, player);
             break;
         case MeldMarriage:
-            DeclareMarriage(g, PlayerTarvish, meld.Suit);
+            DeclareMarriage(g, player, meld.Suit);
             break;
         case MeldFourKings:
-            DeclareFour(g, PlayerTarvish, King, MeldFourKings);
+            DeclareFour(g, player, King, MeldFourKings);
             break;
         case MeldFourQueens:
-            DeclareFour(g, PlayerTarvish, Queen, MeldFourQueens);
+            DeclareFour(g, player, Queen, MeldFourQueens);
             break;
         case MeldFourJacks:
-            DeclareFour(g, PlayerTarvish, Jack, MeldFourJacks);
+            DeclareFour(g, player, Jack, MeldFourJacks);
             break;
         case MeldCorvane:
-            DeclareCorvane(g, PlayerTarvish);
+            DeclareCorvane(g, player);
             break;
         case MeldDoubleCorvane:
-            DeclareDoubleCorvane(g, PlayerTarvish);
+            DeclareDoubleCorvane(g, player);
             break;
         case MeldFourAces:
-            DeclareFour(g, PlayerTarvish, Ace, MeldFourAces);
+            DeclareFour(g, player, Ace, MeldFourAces);
             break;
         default:
             break;
     }
+}
+
+void ExpertTarvishDeclare(Game& g) {
+    MakeDeclaration(g, PlayerTarvish, ExpertChooseMeld(g, PlayerTarvish));
     if (!g.MeldMade) SetCaption(g, Control::LblInfo, "Tarvish not melding");
     g.MeldMade = false;
     g.PauseTime = g.Speed;

@@ -20,6 +20,10 @@ struct ExpertMeld {
 };
 ExpertMeld ExpertChooseMeld(const Game& g, int player);
 
+// Makes the declaration for the player by the routines every declaration uses; MeldMade tells
+// whether it was made.
+void MakeDeclaration(Game& g, int player, ExpertMeld meld);
+
 // Tarvish's declaring turn at the Expert level: the chosen declaration, made by the routines
 // every declaration uses.
 void ExpertTarvishDeclare(Game& g);

@@ -59,6 +59,7 @@ struct MeldOption {
     int Suit = 0;
     Mask Cards = 0;
     int Points = 0;
+    bool operator==(const MeldOption&) const = default;
 };
 inline constexpr int MaxMeldOptions = 12;
 
