@@ -87,6 +87,9 @@ struct Game {
     // Pacing and the message dialog.
     int PauseTime = 0;
     std::int64_t PauseStart = 0;
+    // How long Tarvish thought about its last choice; the next pause is that much shorter, so the
+    // pace of the game stays as it is.
+    std::int64_t ThinkingTime = 0;
     int DialogChoice = 0;
 
     // The captions and visibility of the named controls, indexed by Control.

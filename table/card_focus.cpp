@@ -76,6 +76,13 @@ void CardFocus::step(int direction) {
     markCard(order_[static_cast<std::size_t>(((at + direction) % n + n) % n)]);
 }
 
+void CardFocus::choose(int card) {
+    refresh();
+    if (mark_->isVisible() && std::find(order_.begin(), order_.end(), card) != order_.end()) {
+        markCard(card);
+    }
+}
+
 void CardFocus::refresh() {
     const PersonsCards now = source_ ? source_() : PersonsCards{};
     const std::vector<int> order = inOrder(now.Held);

@@ -11,6 +11,13 @@ int ExpertChooseCard(const Game& g, int player) {
     return expert::SearchCard(expert::ViewOf(g, player), expert::ExpertSearch);
 }
 
+int ExpertTarvishCard(Game& g) {
+    const std::int64_t start = g.Display().TickCount();
+    const int card = ExpertChooseCard(g, PlayerTarvish);
+    g.ThinkingTime = g.Display().TickCount() - start;
+    return card;
+}
+
 int PlainSearchChooseCard(const Game& g, int player) {
     return expert::SearchCard(expert::ViewOf(g, player), expert::PlainSearch);
 }

@@ -12,6 +12,9 @@ namespace corvane {
 // The card `player` should play now, leading or following, in either round.
 int ExpertChooseCard(const Game& g, int player);
 
+// Tarvish's card at the Expert level; the time it took comes off the next pause.
+int ExpertTarvishCard(Game& g);
+
 // A declaration to make in a declaring turn: a meld kind (MeldDix ... MeldFourAces) and, for a
 // marriage, its suit; Kind 0 to make none.
 struct ExpertMeld {
