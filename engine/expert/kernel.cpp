@@ -102,7 +102,28 @@ int MeldOptions(const HandState& s, int player, MeldOption out[MaxMeldOptions]) 
     return n;
 }
 
+namespace {
+
+// A quick look for what every meld needs: a free Seven of trumps, a King and Queen of one suit
+// (a run has them too), four of a rank, or the Corvane cards. Most holdings have none.
+bool MayMeld(const HandState& s, int player) {
+    const Mask held = s.Held[player];
+    if (held & SuitCards(s.Trump) & RankCards(RankSeven) & ~s.OnTable) return true;
+    const Mask kings = held & RankCards(RankKing), queens = held & RankCards(RankQueen);
+    // Each suit's kings shifted onto its queens' places.
+    if (((kings | (kings >> 1)) >> 2) & (queens | (queens >> 1)) & Mask{0x0100010001000100}) {
+        return true;
+    }
+    for (int rank : {RankAce, RankKing, RankQueen, RankJack}) {
+        if (CountCards(held & RankCards(rank)) >= 4) return true;
+    }
+    return (held & JacksOfDiamonds) && (held & QueensOfSpades);
+}
+
+}  // namespace
+
 MeldOption BestMeld(const HandState& s, int player) {
+    if (!MayMeld(s, player)) return {};
     MeldOption options[MaxMeldOptions];
     const int n = MeldOptions(s, player, options);
     MeldOption best;

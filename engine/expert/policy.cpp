@@ -1,22 +1,44 @@
 #include "policy.h"
 
+#include <cstdint>
+
 namespace corvane::expert {
 
 namespace {
 
 // How much a card is worth keeping: its points, its strength, trumps, and in Round 1 the melds
 // it may still serve in.
-int Keep(const HandState& s, int card) {
+int KeepOf(int card, int trump, int round) {
     const Mask bit = Bit(card);
     const int rank = RankOf(card);
     int keep = rank;
     if (bit & Brisques) keep += 20;
-    if (SuitOf(card) == s.Trump) keep += rank == RankSeven ? 25 : 10;
-    if (s.Round == 1) {
+    if (SuitOf(card) == trump) keep += rank == RankSeven ? 25 : 10;
+    if (round == 1) {
         if (bit & (RankCards(RankKing) | RankCards(RankQueen))) keep += 4;
         if (bit & (JacksOfDiamonds | QueensOfSpades)) keep += 6;
     }
     return keep;
+}
+
+// The same, looked up: by round, trump suit and card.
+struct KeepTable {
+    std::uint8_t Value[2][4][65];
+    KeepTable() {
+        for (int round = 1; round <= 2; ++round) {
+            for (int trump = 3; trump <= 6; ++trump) {
+                for (int card = 1; card <= 64; ++card) {
+                    Value[round - 1][trump - 3][card] =
+                        static_cast<std::uint8_t>(KeepOf(card, trump, round));
+                }
+            }
+        }
+    }
+};
+const KeepTable kKeep;
+
+int Keep(const HandState& s, int card) {
+    return kKeep.Value[s.Round - 1][s.Trump - 3][card];
 }
 
 int LeastKept(const HandState& s, Mask cards) {
