@@ -98,7 +98,9 @@ TEST(Kernel, AgreesWithTheEngineTrickByTrickOverManySeededGames) {
             MeldOption options[expert::MaxMeldOptions];
             const int n = g.Round1 ? expert::MeldOptions(now, p, options) : 0;
             EXPECT_EQ(std::vector<MeldOption>(options, options + n), g.Round1 ? EngineMelds(g, p) : std::vector<MeldOption>{});
-            if (g.Round1) EXPECT_EQ(expert::BestMeld(now, p).Kind != 0, n > 0);
+            if (g.Round1) {
+                EXPECT_EQ(expert::BestMeld(now, p).Kind != 0, n > 0);
+            }
             for (int i = 0; i < n; ++i) {
                 Game copy = g;
                 MakeDeclaration(copy, p, {options[i].Kind, options[i].Suit});
