@@ -85,7 +85,8 @@ void FrmMain::setTarvishLevel(OpponentLevel level) {
     const bool expert = level == OpponentLevel::Expert;
     expertItem_->setChecked(expert);
     classicItem_->setChecked(!expert);
-    levelNote_->setText(expert ? QStringLiteral("Tarvish: Expert") : QStringLiteral("Tarvish: Classic"));
+    levelNote_->setText(expert ? QStringLiteral("Tarvish: Expert")
+                               : QStringLiteral("Tarvish: Classic"));
 }
 
 void FrmMain::showHint() {

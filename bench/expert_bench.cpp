@@ -26,9 +26,8 @@ const std::vector<Game>& Positions() {
         std::vector<Game> found;
         Game g;
         BuildCardTable(g);
-        StrategyPerson person(g, [](const Game& game, int player) {
-            return BaselineChooseCard(game, player);
-        });
+        StrategyPerson person(
+            g, [](const Game& game, int player) { return BaselineChooseCard(game, player); });
         struct Recorder final : NullTable {
             StrategyPerson* Person;
             std::vector<Game>* Found;
@@ -76,12 +75,14 @@ void BM_KernelHands(benchmark::State& state) {
     std::uint64_t seed = 1;
     const auto next = [&seed] {
         seed = seed * 6364136223846793005ULL + 1442695040888963407ULL;
-        return static_cast<int>(seed >> 33);
+        return seed >> 32;
     };
     std::int8_t pack[64];
     for (int i = 0; i < 64; ++i) pack[i] = static_cast<std::int8_t>(i + 1);
     for (auto _ : state) {
-        for (int i = 63; i > 0; --i) std::swap(pack[i], pack[next() % (i + 1)]);
+        for (int i = 63; i > 0; --i) {
+            std::swap(pack[i], pack[(next() * static_cast<std::uint64_t>(i + 1)) >> 32]);
+        }
         expert::HandState s;
         for (int i = 0; i < 8; ++i) {
             s.Held[1] |= expert::Bit(pack[i]);

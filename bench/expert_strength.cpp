@@ -46,7 +46,8 @@ int main(int argc, char** argv) {
     const int firstSeed = argc > 2 ? std::atoi(argv[2]) : 1;
     const int only = argc > 3 ? std::atoi(argv[3]) : 0;
     const Match matches[] = {
-        {"Expert (person) against Classic Tarvish", ExpertChooseCard, OpponentLevel::Classic, false},
+        {"Expert (person) against Classic Tarvish", ExpertChooseCard, OpponentLevel::Classic,
+         false},
         {"Expert Tarvish against the baseline", BaselineChooseCard, OpponentLevel::Expert, true},
         {"Classic Tarvish against the baseline", BaselineChooseCard, OpponentLevel::Classic, true},
         {"Expert Tarvish against the plain 40-deal search", PlainSearchChooseCard,

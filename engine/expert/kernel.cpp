@@ -6,8 +6,8 @@ namespace corvane::expert {
 
 namespace {
 
-constexpr int kDix = 1, kRun = 2, kMarriage = 3, kFourKings = 4, kFourQueens = 5,
-              kFourJacks = 6, kCorvane = 7, kDoubleCorvane = 8, kFourAces = 9;
+constexpr int kDix = 1, kRun = 2, kMarriage = 3, kFourKings = 4, kFourQueens = 5, kFourJacks = 6,
+              kCorvane = 7, kDoubleCorvane = 8, kFourAces = 9;
 
 // The later copy of a card of this rank and suit in `m`, 0 when there is none.
 int LastOf(Mask m, int suit, int rank) {
@@ -49,7 +49,7 @@ bool FindRun(const HandState& s, int player, MeldOption& meld) {
 
 bool FindFour(const HandState& s, int player, int rank, int kind, int points, MeldOption& meld) {
     Mask free = s.Held[player] & RankCards(rank) & ~s.Used[kind];
-    if (CountCards(free) < 4) return false;
+    if (!AtLeastFour(free)) return false;
     Mask cards = 0;
     for (int n = 0; n < 4; ++n) {
         const Mask lowest = free & (~free + 1);
@@ -115,7 +115,7 @@ bool MayMeld(const HandState& s, int player) {
         return true;
     }
     for (int rank : {RankAce, RankKing, RankQueen, RankJack}) {
-        if (CountCards(held & RankCards(rank)) >= 4) return true;
+        if (AtLeastFour(held & RankCards(rank))) return true;
     }
     return (held & JacksOfDiamonds) && (held & QueensOfSpades);
 }
@@ -138,8 +138,7 @@ void ApplyMeld(HandState& s, int player, const MeldOption& meld) {
     if (meld.Kind == kDix) {
         // The first Dix of a hand is exchanged for the up card; the person lays it down instead
         // when the up card is itself a Seven.
-        const bool exchange =
-            !s.DixExchanged && (player == 2 || RankOf(s.UpCard) != RankSeven);
+        const bool exchange = !s.DixExchanged && (player == 2 || RankOf(s.UpCard) != RankSeven);
         s.OnTable |= meld.Cards;
         if (exchange) {
             s.Held[player] = (s.Held[player] & ~meld.Cards) | Bit(s.UpCard);

@@ -13,18 +13,41 @@ namespace corvane::expert {
 
 using Mask = std::uint64_t;
 
-constexpr Mask Bit(int card) { return Mask{1} << (card - 1); }
+constexpr Mask Bit(int card) {
+    return Mask{1} << (card - 1);
+}
 // The lowest card of a mask; the mask must not be empty.
-inline int FirstCard(Mask m) { return std::countr_zero(m) + 1; }
-inline int LastCard(Mask m) { return 64 - std::countl_zero(m); }
-inline int CountCards(Mask m) { return std::popcount(m); }
+inline int FirstCard(Mask m) {
+    return std::countr_zero(m) + 1;
+}
+inline int LastCard(Mask m) {
+    return 64 - std::countl_zero(m);
+}
+inline int CountCards(Mask m) {
+    return std::popcount(m);
+}
+// Without a popcount instruction in the generic build, cheaper than counting.
+inline bool AtLeastFour(Mask m) {
+    m &= m - 1;
+    m &= m - 1;
+    m &= m - 1;
+    return m != 0;
+}
 
-constexpr int SuitOf(int card) { return (card - 1) / 16 + 3; }
+constexpr int SuitOf(int card) {
+    return (card - 1) / 16 + 3;
+}
 // 0 for a Seven up to 7 for an Ace: the order in which cards of one suit beat each other.
-constexpr int RankOf(int card) { return ((card - 1) % 16) / 2; }
-constexpr Mask SuitCards(int suit) { return Mask{0xFFFF} << ((suit - 3) * 16); }
+constexpr int RankOf(int card) {
+    return ((card - 1) % 16) / 2;
+}
+constexpr Mask SuitCards(int suit) {
+    return Mask{0xFFFF} << ((suit - 3) * 16);
+}
 // Both copies of a rank in every suit.
-constexpr Mask RankCards(int rank) { return Mask{0x0003000300030003} << (rank * 2); }
+constexpr Mask RankCards(int rank) {
+    return Mask{0x0003000300030003} << (rank * 2);
+}
 
 inline constexpr int RankSeven = 0, RankJack = 3, RankQueen = 4, RankKing = 5, RankTen = 6,
                      RankAce = 7;
@@ -32,11 +55,17 @@ inline constexpr Mask Brisques = RankCards(RankTen) | RankCards(RankAce);
 inline constexpr Mask JacksOfDiamonds = Bit(7) | Bit(8);
 inline constexpr Mask QueensOfSpades = Bit(57) | Bit(58);
 
-constexpr int Other(int player) { return 3 - player; }
+constexpr int Other(int player) {
+    return 3 - player;
+}
 
 // The points a card brings to a trick: ten for an Ace, a Ten or a Seven of trumps.
-constexpr Mask PointCards(int trump) { return Brisques | (SuitCards(trump) & RankCards(RankSeven)); }
-inline int CardPoints(int card, int trump) { return (PointCards(trump) & Bit(card)) ? 10 : 0; }
+constexpr Mask PointCards(int trump) {
+    return Brisques | (SuitCards(trump) & RankCards(RankSeven));
+}
+inline int CardPoints(int card, int trump) {
+    return (PointCards(trump) & Bit(card)) ? 10 : 0;
+}
 
 // True when the card led wins against the card played to it.
 constexpr bool LedWins(int led, int followed, int trump) {
@@ -71,11 +100,11 @@ struct HandState {
     Mask Played = 0;
     std::int8_t Trump = 0;
     std::int8_t UpCard = 0;
-    std::int8_t Leader = 1;   // leads the trick in progress
-    std::int8_t Led = 0;      // the card led to it, 0 until then
+    std::int8_t Leader = 1;  // leads the trick in progress
+    std::int8_t Led = 0;     // the card led to it, 0 until then
     std::int8_t Round = 1;
-    std::int8_t Tricks = 0;   // completed in the current round
-    std::int8_t StockLeft = 0;  // face-down cards left in the stock, the up card not counted
+    std::int8_t Tricks = 0;      // completed in the current round
+    std::int8_t StockLeft = 0;   // face-down cards left in the stock, the up card not counted
     std::int8_t GameWinner = 0;  // set when the game ends in this hand
     bool DixExchanged = false;
     bool CorvaneMade[3]{};

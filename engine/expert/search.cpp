@@ -18,7 +18,9 @@ public:
         z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
         return z ^ (z >> 31);
     }
-    int Below(int n) { return static_cast<int>((Next() >> 32) * static_cast<std::uint64_t>(n) >> 32); }
+    int Below(int n) {
+        return static_cast<int>((Next() >> 32) * static_cast<std::uint64_t>(n) >> 32);
+    }
 
 private:
     std::uint64_t state_;
@@ -57,7 +59,8 @@ int PlayCandidate(HandState s, int card, const std::int8_t* stock, const SearchS
     const int leader = s.Leader;
     const int winner = PlayCard(s, card);
     int next = 0;
-    if (winner != 0 && s.Round == 1) AfterRoundOneTrick(s, winner, leader, stock, next, settings.Draw);
+    if (winner != 0 && s.Round == 1)
+        AfterRoundOneTrick(s, winner, leader, stock, next, settings.Draw);
     if (winner != 0 && s.Round == 2 && s.Tricks == RoundTwoTricks) EndOfHand(s);
     if (!HandDone(s)) PlayOut(s, stock + next, settings.Draw);
     return Value(s, me, settings.GameWeight);
@@ -81,7 +84,8 @@ int SearchCard(const View& view, const SearchSettings& settings) {
     Random random(ViewSeed(view));
     std::int8_t unseen[64];
     int unseenCount = 0;
-    for (Mask m = view.Unseen; m; m &= m - 1) unseen[unseenCount++] = static_cast<std::int8_t>(FirstCard(m));
+    for (Mask m = view.Unseen; m; m &= m - 1)
+        unseen[unseenCount++] = static_cast<std::int8_t>(FirstCard(m));
     const int samples = base.Round == 2 ? 1 : settings.Samples;
     std::int64_t total[16] = {};
     HandState dealt = base;
@@ -96,7 +100,8 @@ int SearchCard(const View& view, const SearchSettings& settings) {
         dealt.Held[Other(me)] = base.Held[Other(me)];
         for (int i = 0; i < view.OpponentUnseen; ++i) dealt.Held[Other(me)] |= Bit(unseen[i]);
         const std::int8_t* stock = unseen + view.OpponentUnseen;
-        for (int c = 0; c < n; ++c) total[c] += PlayCandidate(dealt, candidates[c], stock, settings, me);
+        for (int c = 0; c < n; ++c)
+            total[c] += PlayCandidate(dealt, candidates[c], stock, settings, me);
     }
     int best = 0;
     for (int c = 1; c < n; ++c) {

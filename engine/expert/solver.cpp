@@ -29,8 +29,7 @@ int OrderMoves(Mask moves, int led, int trump, int out[16]) {
     for (Mask m = winners; m; m &= m - 1) out[n++] = FirstCard(m);
     const int firstLoser = n;
     for (Mask m = moves & ~winners; m; m &= m - 1) out[n++] = FirstCard(m);
-    std::stable_sort(out + firstLoser, out + n,
-                     [](int a, int b) { return RankOf(a) < RankOf(b); });
+    std::stable_sort(out + firstLoser, out + n, [](int a, int b) { return RankOf(a) < RankOf(b); });
     return n;
 }
 
@@ -100,7 +99,8 @@ int RoundTwoSolver::Solve(const HandState& s, int player, int* best) {
     }
     if (best != nullptr) *best = bestCard;
     int remaining = 0;
-    for (Mask m = s.Held[1] | s.Held[2]; m; m &= m - 1) remaining += CardPoints(FirstCard(m), trump_);
+    for (Mask m = s.Held[1] | s.Held[2]; m; m &= m - 1)
+        remaining += CardPoints(FirstCard(m), trump_);
     if (s.Led != 0) remaining += CardPoints(s.Led, trump_);
     return player == 1 ? bestValue : remaining - bestValue;
 }
@@ -111,8 +111,8 @@ int RoundTwoSolver::Search(Mask held1, Mask held2, int leader, int led, int alph
     Entry* entry = nullptr;
     if (led == 0) {
         entry = &table_[Slot(held1, held2, leader)];
-        if (entry->Generation == generation_ && entry->Held1 == held1 &&
-            entry->Held2 == held2 && entry->Leader == leader) {
+        if (entry->Generation == generation_ && entry->Held1 == held1 && entry->Held2 == held2 &&
+            entry->Leader == leader) {
             if (entry->Lower >= beta) return entry->Lower;
             if (entry->Upper <= alpha) return entry->Upper;
             alpha = std::max<int>(alpha, entry->Lower);
@@ -162,7 +162,10 @@ int RoundTwoSolver::Search(Mask held1, Mask held2, int leader, int led, int alph
     if (entry != nullptr) {
         if (entry->Generation != generation_ || entry->Held1 != held1 || entry->Held2 != held2 ||
             entry->Leader != leader) {
-            *entry = Entry{held1, held2, generation_, static_cast<std::int8_t>(leader),
+            *entry = Entry{held1,
+                           held2,
+                           generation_,
+                           static_cast<std::int8_t>(leader),
                            static_cast<std::int16_t>(-kInfinity),
                            static_cast<std::int16_t>(kInfinity)};
         }

@@ -58,8 +58,7 @@ View ViewOf(const Game& g, int viewer) {
     if (g.ExchangedUpCard > 0) known |= Bit(g.ExchangedUpCard);
     const Mask opponentHeld = s.Held[opponent];
     s.Held[opponent] &= known;
-    view.Unseen = ~(s.Held[viewer] | s.Held[opponent] | s.Played |
-                    (s.UpCard ? Bit(s.UpCard) : 0));
+    view.Unseen = ~(s.Held[viewer] | s.Held[opponent] | s.Played | (s.UpCard ? Bit(s.UpCard) : 0));
     view.OpponentUnseen = CountCards(opponentHeld) - CountCards(s.Held[opponent]);
     // The marks of unseen cards are the opponent's business.
     s.OnTable &= ~view.Unseen;
@@ -72,11 +71,11 @@ std::uint64_t ViewSeed(const View& view) {
     std::uint64_t h = Mix(0x434F5256414E45ULL, static_cast<std::uint64_t>(view.Viewer));
     for (Mask m : {s.Held[1], s.Held[2], s.OnTable, s.Played, view.Unseen}) h = Mix(h, m);
     for (Mask m : s.Used) h = Mix(h, m);
-    const int small[] = {s.Trump,         s.UpCard,        s.Leader,        s.Led,
-                         s.Round,         s.Tricks,        s.StockLeft,     s.DixExchanged,
-                         s.CorvaneMade[1], s.CorvaneMade[2], s.HandScore[1], s.HandScore[2],
-                         s.TrickTotal[1], s.TrickTotal[2], s.GameTotal[1],  s.GameTotal[2],
-                         s.Target,        view.OpponentUnseen};
+    const int small[] = {s.Trump,          s.UpCard,           s.Leader,       s.Led,
+                         s.Round,          s.Tricks,           s.StockLeft,    s.DixExchanged,
+                         s.CorvaneMade[1], s.CorvaneMade[2],   s.HandScore[1], s.HandScore[2],
+                         s.TrickTotal[1],  s.TrickTotal[2],    s.GameTotal[1], s.GameTotal[2],
+                         s.Target,         view.OpponentUnseen};
     for (int v : small) h = Mix(h, static_cast<std::uint64_t>(v));
     return h;
 }

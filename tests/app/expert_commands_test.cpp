@@ -42,7 +42,8 @@ TEST_F(ExpertCommandsTest, TheLevelStaysAndTheHintPointsWithoutPlaying) {
         g.TrumpSuit = Hearts;
         SetVisible(g, Control::FramDeclare, true);
         Trigger("MnuHint");
-        const auto* marriage = dynamic_cast<const ButtonItem*>(window.scene().control("CmdMakeMarriage"));
+        const auto* marriage =
+            dynamic_cast<const ButtonItem*>(window.scene().control("CmdMakeMarriage"));
         EXPECT_TRUE(marriage->hasAccessFocus());
         window.runner().stop();
     }};

@@ -67,9 +67,9 @@ TEST(Expert, ASeedPlaysTheSameGamesEveryTimeAndTheChoicesNeverCheat) {
         std::vector<int> hidden;
         for (int i = 1; i <= CardCount; ++i) {
             const CardRecord& c = position.CardTable[i];
-            const bool unseen = (c.Location == LocTarvishHand && !c.OnTable &&
-                                 i != position.ExchangedUpCard) ||
-                                c.Location == LocStock;
+            const bool unseen =
+                (c.Location == LocTarvishHand && !c.OnTable && i != position.ExchangedUpCard) ||
+                c.Location == LocStock;
             if (unseen) hidden.push_back(i);
         }
         Game other = position;
@@ -113,7 +113,8 @@ TEST(RoundTwoSolver, AgreesWithPlainMinimaxOnSmallEndings) {
         for (int card = 1; card <= CardCount; ++card) {
             if (expert::SuitOf(card) != Spades) pack[n++] = card;
         }
-        for (int i = n - 1; i > 0; --i) std::swap(pack[i], pack[static_cast<int>(random.Uniform() * (i + 1))]);
+        for (int i = n - 1; i > 0; --i)
+            std::swap(pack[i], pack[static_cast<int>(random.Uniform() * (i + 1))]);
         const int each = 4 + ending % 2;
         HandState s;
         s.Round = 2;
@@ -136,7 +137,8 @@ TEST(RoundTwoSolver, AgreesWithPlainMinimaxOnSmallEndings) {
         // The card it names makes that many points.
         HandState after = s;
         expert::PlayCard(after, best);
-        EXPECT_EQ(after.TrickTotal[player] + BruteForce(after, player), solved) << "ending " << ending;
+        EXPECT_EQ(after.TrickTotal[player] + BruteForce(after, player), solved)
+            << "ending " << ending;
     }
 }
 

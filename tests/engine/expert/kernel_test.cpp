@@ -34,7 +34,8 @@ Mask MaskOf(const MeldCards& cards) {
 std::vector<MeldOption> EngineMelds(const Game& g, int p) {
     std::vector<MeldOption> melds;
     const auto add = [&](int kind, int suit, const MeldCards& cards) {
-        if (!cards.empty()) melds.push_back({kind, suit, MaskOf(cards), MeldPoints(g, kind, cards, p)});
+        if (!cards.empty())
+            melds.push_back({kind, suit, MaskOf(cards), MeldPoints(g, kind, cards, p)});
     };
     if (const int seven = FindDixSeven(g, p)) add(MeldDix, 0, {seven});
     if (HasDoubleCorvane(g, p)) {
@@ -46,7 +47,8 @@ std::vector<MeldOption> EngineMelds(const Game& g, int p) {
     add(MeldFourKings, 0, FindFour(g, p, King, MeldFourKings));
     add(MeldFourQueens, 0, FindFour(g, p, Queen, MeldFourQueens));
     add(MeldFourJacks, 0, FindFour(g, p, Jack, MeldFourJacks));
-    for (int suit : {Spades, Diamonds, Hearts, Clubs}) add(MeldMarriage, suit, FindMarriage(g, p, suit));
+    for (int suit : {Spades, Diamonds, Hearts, Clubs})
+        add(MeldMarriage, suit, FindMarriage(g, p, suit));
     return melds;
 }
 
@@ -97,7 +99,8 @@ TEST(Kernel, AgreesWithTheEngineTrickByTrickOverManySeededGames) {
         for (int p : {PlayerPerson, PlayerTarvish}) {
             MeldOption options[expert::MaxMeldOptions];
             const int n = g.Round1 ? expert::MeldOptions(now, p, options) : 0;
-            EXPECT_EQ(std::vector<MeldOption>(options, options + n), g.Round1 ? EngineMelds(g, p) : std::vector<MeldOption>{});
+            EXPECT_EQ(std::vector<MeldOption>(options, options + n),
+                      g.Round1 ? EngineMelds(g, p) : std::vector<MeldOption>{});
             if (g.Round1) {
                 EXPECT_EQ(expert::BestMeld(now, p).Kind != 0, n > 0);
             }
