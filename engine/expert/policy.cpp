@@ -37,18 +37,14 @@ struct KeepTable {
 };
 const KeepTable kKeep;
 
-int Keep(const HandState& s, int card) {
-    return kKeep.Value[s.Round - 1][s.Trump - 3][card];
-}
-
 int LeastKept(const HandState& s, Mask cards) {
-    int best = 0, bestKeep = 1 << 30;
+    const std::uint8_t* keep = kKeep.Value[s.Round - 1][s.Trump - 3];
+    int best = 0, bestKeep = 256;
     for (Mask m = cards; m; m &= m - 1) {
         const int card = FirstCard(m);
-        const int keep = Keep(s, card);
-        if (keep < bestKeep) {
+        if (keep[card] < bestKeep) {
             best = card;
-            bestKeep = keep;
+            bestKeep = keep[card];
         }
     }
     return best;
