@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <random>
 #include <vector>
 
 #include "expert/expert.h"
@@ -59,28 +60,26 @@ TEST(Expert, ASeedPlaysTheSameGamesEveryTimeAndTheChoicesNeverCheat) {
 
     // Tarvish's cards that the person has not seen, exchanged with the stock's, change nothing of
     // the person's choice.
-    RandomSource random(3);
+    std::minstd_rand random(3);
     int exchanged = 0;
     for (std::size_t k = 0; k < first.Positions.size(); k += 7) {
         const Game& position = first.Positions[k];
         if (!position.Round1) continue;
-        std::vector<int> hidden;
-        for (int i = 1; i <= CardCount; ++i) {
-            const CardRecord& c = position.CardTable[i];
-            const bool unseen =
-                (c.Location == LocTarvishHand && !c.OnTable && i != position.ExchangedUpCard) ||
-                c.Location == LocStock;
-            if (unseen) hidden.push_back(i);
-        }
         Game other = position;
-        std::vector<int> locations;
-        for (int card : hidden) locations.push_back(other.CardTable[card].Location);
-        for (std::size_t i = locations.size(); i > 1; --i) {
-            std::swap(locations[i - 1], locations[static_cast<std::size_t>(random.Uniform() * i)]);
+        std::vector<CardRecord*> hidden;
+        for (int i = 1; i <= CardCount; ++i) {
+            CardRecord& c = other.CardTable[i];
+            if ((c.Location == LocTarvishHand && !c.OnTable && i != other.ExchangedUpCard) ||
+                c.Location == LocStock) {
+                hidden.push_back(&c);
+            }
         }
+        std::vector<int> locations;
+        for (const CardRecord* c : hidden) locations.push_back(c->Location);
+        std::shuffle(locations.begin(), locations.end(), random);
         for (std::size_t i = 0; i < hidden.size(); ++i) {
-            exchanged += other.CardTable[hidden[i]].Location != locations[i];
-            other.CardTable[hidden[i]].Location = locations[i];
+            exchanged += hidden[i]->Location != locations[i];
+            hidden[i]->Location = locations[i];
         }
         EXPECT_EQ(ExpertChooseCard(other, PlayerPerson), ExpertChooseCard(position, PlayerPerson))
             << "position " << k;
