@@ -1,5 +1,6 @@
 #include "policy.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace corvane::expert {
@@ -39,15 +40,15 @@ const KeepTable kKeep;
 
 int LeastKept(const HandState& s, Mask cards) {
     const std::uint8_t* keep = kKeep.Value[s.Round - 1][s.Trump - 3];
-    int best = 0, bestKeep = 256;
+    // The keep value above the card index: the least, and of equals the lowest card, without a
+    // branch to mispredict.
+    unsigned best = ~0u;
     for (Mask m = cards; m; m &= m - 1) {
         const int card = FirstCard(m);
-        if (keep[card] < bestKeep) {
-            best = card;
-            bestKeep = keep[card];
-        }
+        best =
+            std::min(best, (static_cast<unsigned>(keep[card]) << 7) | static_cast<unsigned>(card));
     }
-    return best;
+    return cards ? static_cast<int>(best & 127) : 0;
 }
 
 // The cards of `cards` that beat the card led.
