@@ -11,6 +11,7 @@
 #include "window_preferences.h"
 
 class QAction;
+class QLabel;
 class QMenu;
 
 namespace corvane {
@@ -67,6 +68,13 @@ public:
     Journal& journal() { return *journal_; }
     HistoryWindow& historyWindow();
 
+    // Options, Tarvish Plays: the level of Tarvish's next decision on; kept with the window's
+    // preferences and shown in the status bar.
+    void setTarvishLevel(OpponentLevel level);
+    // Play, Hint: the keyboard ring goes to the card the Expert would play for the person, or
+    // the button it would press in a declaring turn gains the focus. Nothing is played.
+    void showHint();
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -76,6 +84,9 @@ private:
     enum class OnFailure { Tell, KeepQuiet };
 
     void buildMenus();
+    // The Hint command and the Tarvish Plays choice, with the status bar note of the level.
+    void buildExpertMenus(QMenu* play, QMenu* options);
+    void showTarvishLevel();
     void fitToScreen();
     // Asks about a game in progress and writes the settings file; false when the person stays.
     bool confirmExit();
@@ -123,6 +134,9 @@ private:
     TableAnnouncer* announcer_;
     FrmAbout* about_ = nullptr;
     QAction* fullScreenItem_ = nullptr;
+    QAction* classicItem_ = nullptr;
+    QAction* expertItem_ = nullptr;
+    QLabel* levelNote_ = nullptr;
     // The counts of games won as the settings file last received them.
     PerPlayer<int> statsInFile_{};
     bool failedWriteTold_ = false;

@@ -118,6 +118,7 @@ void FrmMain::buildMenus() {
     QAction* about = bar->addAction(QStringLiteral("&About"));
     about->setObjectName(QStringLiteral("MnuAbout"));
     connect(about, &QAction::triggered, this, &FrmMain::showAbout);
+    buildExpertMenus(play, options);
 }
 
 // The new target applies at once, to the game in progress too.

@@ -16,6 +16,8 @@ const QString kReadAloud = QStringLiteral("ReadAloud");
 const QString kFourColourSuits = QStringLiteral("FourColourSuits");
 const QString kGeometry = QStringLiteral("Window/Geometry");
 const QString kMaximized = QStringLiteral("Window/Maximized");
+const QString kTarvishLevel = QStringLiteral("TarvishPlays");
+const QString kExpert = QStringLiteral("Expert");
 
 std::unique_ptr<QSettings> OpenSettings(const QString& file) {
     if (!file.isEmpty()) return std::make_unique<QSettings>(file, QSettings::IniFormat);
@@ -44,6 +46,17 @@ WindowPreferences::~WindowPreferences() = default;
 
 bool WindowPreferences::soundsOn() const {
     return settings_->value(kSounds, true).toBool();
+}
+
+OpponentLevel WindowPreferences::tarvishLevel() const {
+    return settings_->value(kTarvishLevel).toString() == kExpert ? OpponentLevel::Expert
+                                                                 : OpponentLevel::Classic;
+}
+
+void WindowPreferences::setTarvishLevel(OpponentLevel level) {
+    settings_->setValue(kTarvishLevel,
+                        level == OpponentLevel::Expert ? kExpert : QStringLiteral("Classic"));
+    settings_->sync();
 }
 
 void WindowPreferences::setSoundsOn(bool on) {

@@ -7,6 +7,8 @@
 
 #include <memory>
 
+#include "game_state.h"
+
 class QSettings;
 class QWidget;
 
@@ -35,6 +37,9 @@ public:
     // The four-colour deck: off until the person turns it on.
     bool fourColourSuits() const;
     void setFourColourSuits(bool on);
+    // Who plays Tarvish: Classic until the person chooses Expert.
+    OpponentLevel tarvishLevel() const;
+    void setTarvishLevel(OpponentLevel level);
 
     // The window's normal place and size and whether it is maximised. Full screen is left out:
     // the next start shows the window as it was before it went full screen.

@@ -95,6 +95,7 @@ void ResetHand(Game& g) {
         g.WinsGame[p] = false;
     }
     g.DixExchanged = false;
+    g.ExchangedUpCard = NoCard;
     g.WaitingForPlayer = false;
     g.MeldMade = false;
     g.RoundNo = 0;

@@ -72,7 +72,8 @@ void SetStatusLine(Game& g, const std::string& textAfterName) {
 void SetWindowCaption(Game& g, const std::string& caption) { g.Display().SetWindowCaption(caption); }
 
 void Pause(Game& g) {
-    g.PauseStart = g.Display().TickCount();
+    g.PauseStart = g.Display().TickCount() - g.ThinkingTime;
+    g.ThinkingTime = 0;
     if (g.PauseTime <= 0) return;
     WaitFromPauseStart(g);
 }

@@ -32,6 +32,7 @@ void BookDix(Game& g, int player, const std::string& info) {
 
 void PersonExchanges(Game& g, int seven) {
     const int formerUpCard = g.UpCard;
+    g.ExchangedUpCard = formerUpCard;
     g.CardTable[seven].Location = LocUpCard;
     g.CardTable[seven].OnTable = true;
     g.CardTable[formerUpCard].Location = LocPlayerHand;
@@ -68,6 +69,7 @@ void PersonLaysDix(Game& g, int seven) {
 
 void TarvishExchanges(Game& g, int seven) {
     const int formerUpCard = g.UpCard;
+    g.ExchangedUpCard = formerUpCard;
     g.CardTable[seven].Location = LocUpCard;
     g.CardTable[seven].OnTable = true;
     g.CardTable[formerUpCard].Location = LocTarvishHand;

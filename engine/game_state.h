@@ -73,6 +73,8 @@ struct Game {
     int LastMeldKind = 0;  // the kind of meld LastMeldScore is for; 0 for a Seven turned up
     PerPlayer<bool> CorvaneMade{};
     bool DixExchanged = false;
+    // The up card a Dix exchange took into a hand, seen by both; NoCard before the exchange.
+    int ExchangedUpCard = NoCard;
     bool MeldMade = false;
     bool Knocked = false;
     int TarvishPileTop = 0;
@@ -87,6 +89,9 @@ struct Game {
     // Pacing and the message dialog.
     int PauseTime = 0;
     std::int64_t PauseStart = 0;
+    // How long Tarvish thought about its last choice; the next pause is that much shorter, so the
+    // pace of the game stays as it is.
+    std::int64_t ThinkingTime = 0;
     int DialogChoice = 0;
     // How many times the game has let the person act so far: every pause that waits and every
     // wait for the person. The journal keeps each action with it, and replays it there.

@@ -1,9 +1,14 @@
 #include "declarations.h"
 #include "display.h"
+#include "expert/expert.h"
 
 namespace corvane {
 
 void TarvishDeclare(Game& g) {
+    if (g.TarvishLevel == OpponentLevel::Expert) {
+        ExpertTarvishDeclare(g);
+        return;
+    }
     // Tarvish weighs nothing: it makes the first declaration its holding allows, in this order.
     using Try = void (*)(Game&);
     constexpr Try kTries[] = {

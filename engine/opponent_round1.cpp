@@ -1,4 +1,5 @@
 #include "display.h"
+#include "expert/expert.h"
 #include "opponent.h"
 #include "opponent_candidates.h"
 
@@ -89,6 +90,7 @@ int ChooseFollow(const Game& g) {
 }  // namespace
 
 int TarvishChooseCard(Game& g) {
+    if (g.TarvishLevel == OpponentLevel::Expert) return ExpertTarvishCard(g);
     const int card = g.HasLead[PlayerTarvish] ? ChooseLead(g) : ChooseFollow(g);
     if (card == NoCard) {
         ShowPlainMessage(g, " If you can read this something wrong, has not found a card");

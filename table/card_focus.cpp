@@ -77,6 +77,13 @@ void CardFocus::step(int direction) {
     tellMarked();
 }
 
+void CardFocus::choose(int card) {
+    refresh();
+    if (mark_->isVisible() && std::find(order_.begin(), order_.end(), card) != order_.end()) {
+        markCard(card);
+    }
+}
+
 void CardFocus::refresh() {
     const PersonsCards now = source_ ? source_() : PersonsCards{};
     const std::vector<int> order = inOrder(now.Held);

@@ -35,6 +35,8 @@ public:
 
     // The card marked, 0 while no mark shows.
     int card() const;
+    // Moves the mark to `card` when the person may play it now.
+    void choose(int card);
     // Moves the mark to the next card to the right (+1) or the left (-1), round the ends.
     void step(int direction);
     // Looks at the person's cards: the choice stays on its card while the person holds it, else

@@ -181,6 +181,12 @@ ControlItem* TableScene::escapeButton() const {
     return front;
 }
 
+void TableScene::focusButton(std::string_view name) {
+    if (auto* button = dynamic_cast<ButtonItem*>(control(name)); button && button->isVisible()) {
+        setAccessFocus(button);
+    }
+}
+
 void TableScene::setAccessFocus(ButtonItem* button) {
     for (ControlItem* item : controls_) {
         if (auto* other = dynamic_cast<ButtonItem*>(item)) other->setAccessFocus(other == button);

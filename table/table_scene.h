@@ -46,6 +46,9 @@ public:
     // The card chosen with the keyboard, among those the game lets the person play now.
     CardFocus& cardFocus() const { return *focus_; }
 
+    // Gives the button the access focus that Enter or Space presses, as its shared letter would.
+    void focusButton(std::string_view name);
+
     // Whether the table acts on `key` now; such a key goes to the table before the window's
     // shortcuts and the menu bar's letters.
     bool takesKey(const QKeyEvent& key) { return bool(keyAction(key)); }

@@ -44,11 +44,11 @@ export DISPLAY=":$(cat "$work/display")"
 /usr/libexec/at-spi-bus-launcher --launch-immediately &
 pids+=($!)
 
-mkdir -p "$work/program" "$work/config" "$work/runtime"
+mkdir -p "$work/program" "$work/config" "$work/data" "$work/runtime"
 chmod 700 "$work/runtime"
 cp -r "$(dirname "$program")"/. "$work/program/"
 cd "$work/program"
-XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb \
+XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb \
     QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "./$(basename "$program")" >"$work/program.log" 2>&1 &
 pids+=($!)
 

@@ -280,6 +280,8 @@ TEST_F(WholeGame, SoakEveryGameEndsWithOneWinnerAndEveryHandPlaysOutEveryCardOnc
         person.Reseed(static_cast<std::uint64_t>(game));
         const PerPlayer<int> statsBefore = g.Stats;
         g.TargetScore = game % 3 == 0 ? 1000 : 500;
+        // Now and then the Expert plays Tarvish, held to the same checks.
+        g.TarvishLevel = game % 400 == 0 ? OpponentLevel::Expert : OpponentLevel::Classic;
         table.Moves.clear();
         table.Sounds.clear();
         hand.open = false;

@@ -1,0 +1,77 @@
+#include "expert.h"
+
+#include "declarations.h"
+#include "display.h"
+#include "policy.h"
+#include "search.h"
+
+namespace corvane {
+
+int ExpertChooseCard(const Game& g, int player) {
+    return expert::SearchCard(expert::ViewOf(g, player), expert::ExpertSearch);
+}
+
+int ExpertTarvishCard(Game& g) {
+    const std::int64_t start = g.Display().TickCount();
+    const int card = ExpertChooseCard(g, PlayerTarvish);
+    g.ThinkingTime = g.Display().TickCount() - start;
+    return card;
+}
+
+int PlainSearchChooseCard(const Game& g, int player) {
+    return expert::SearchCard(expert::ViewOf(g, player), expert::PlainSearch);
+}
+
+int BaselineChooseCard(const Game& g, int player) {
+    return expert::BaselineCard(expert::ViewOf(g, player).State, player);
+}
+
+ExpertMeld ExpertChooseMeld(const Game& g, int player) {
+    // The meld worth most first: whatever is held back may never find another trick to follow.
+    const expert::MeldOption best = expert::BestMeld(expert::ViewOf(g, player).State, player);
+    return {best.Kind, best.Suit};
+}
+
+void MakeDeclaration(Game& g, int player, ExpertMeld meld) {
+    g.MeldMade = false;
+    switch (meld.Kind) {
+        case MeldDix:
+            DeclareDix(g, player);
+            break;
+        case MeldRun:
+            DeclareRun(g, player);
+            break;
+        case MeldMarriage:
+            DeclareMarriage(g, player, meld.Suit);
+            break;
+        case MeldFourKings:
+            DeclareFour(g, player, King, MeldFourKings);
+            break;
+        case MeldFourQueens:
+            DeclareFour(g, player, Queen, MeldFourQueens);
+            break;
+        case MeldFourJacks:
+            DeclareFour(g, player, Jack, MeldFourJacks);
+            break;
+        case MeldCorvane:
+            DeclareCorvane(g, player);
+            break;
+        case MeldDoubleCorvane:
+            DeclareDoubleCorvane(g, player);
+            break;
+        case MeldFourAces:
+            DeclareFour(g, player, Ace, MeldFourAces);
+            break;
+        default:
+            break;
+    }
+}
+
+void ExpertTarvishDeclare(Game& g) {
+    MakeDeclaration(g, PlayerTarvish, ExpertChooseMeld(g, PlayerTarvish));
+    if (!g.MeldMade) SetCaption(g, Control::LblInfo, "Tarvish not melding");
+    g.MeldMade = false;
+    g.PauseTime = g.Speed;
+}
+
+}  // namespace corvane

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "game_state.h"
+
+// The Expert: a player that chooses by searching sampled deals, for Tarvish at the Expert level
+// and for the person's hints. Every choice is a function of the game as the player sees it
+// (its own cards, the cards played, the declared cards, the up card), never of the cards hidden
+// from it, and a copy of a game chooses exactly as the original.
+
+namespace corvane {
+
+// The card `player` should play now, leading or following, in either round.
+int ExpertChooseCard(const Game& g, int player);
+
+// Tarvish's card at the Expert level; the time it took comes off the next pause.
+int ExpertTarvishCard(Game& g);
+
+// A declaration to make in a declaring turn: a meld kind (MeldDix ... MeldFourAces) and, for a
+// marriage, its suit; Kind 0 to make none.
+struct ExpertMeld {
+    int Kind = 0;
+    int Suit = 0;
+};
+ExpertMeld ExpertChooseMeld(const Game& g, int player);
+
+// Makes the declaration for the player by the routines every declaration uses; MeldMade tells
+// whether it was made.
+void MakeDeclaration(Game& g, int player, ExpertMeld meld);
+
+// Tarvish's declaring turn at the Expert level: the chosen declaration, made by the routines
+// every declaration uses.
+void ExpertTarvishDeclare(Game& g);
+
+// The yardsticks of the strength tool: a plain 40-deal search, and the plain-sense player it
+// plays out with.
+int PlainSearchChooseCard(const Game& g, int player);
+int BaselineChooseCard(const Game& g, int player);
+
+}  // namespace corvane
