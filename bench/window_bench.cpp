@@ -137,8 +137,9 @@ void BM_PeakMemoryAfterADealtHand(benchmark::State& state) {
         window.show();
         window.game().Speed = 0;
         // The hand is dealt when the game first waits for the person.
-        QObject::connect(&window.table(), &WindowTable::waitStarted, &window,
-                         [&window] { window.runner().stop(); }, Qt::QueuedConnection);
+        QObject::connect(
+            &window.table(), &WindowTable::waitStarted, &window,
+            [&window] { window.runner().stop(); }, Qt::QueuedConnection);
         window.runner().start(NewGame);
     }
     rusage usage{};

@@ -35,10 +35,10 @@ bool NoticeForCardNotHeld(Game& g, int card) {
                        " These cards have been played and are now out of the hand.", "Right");
             return true;
         case LocUpCard:
-            CardNotice(g, "The Up Card",
-                       " This is the UpCard " + g.CardTable[g.UpCard].Name +
-                           " and the suit is trumps",
-                       "Right");
+            CardNotice(
+                g, "The Up Card",
+                " This is the UpCard " + g.CardTable[g.UpCard].Name + " and the suit is trumps",
+                "Right");
             return true;
     }
     return false;

@@ -8,14 +8,22 @@ namespace {
 
 std::string ValueName(int value) {
     switch (value) {
-        case Seven: return "Seven";
-        case Eight: return "Eight";
-        case Nine: return "Nine";
-        case Jack: return "Jack";
-        case Queen: return "Queen";
-        case King: return "King";
-        case Ten: return "Ten";
-        case Ace: return "Ace";
+        case Seven:
+            return "Seven";
+        case Eight:
+            return "Eight";
+        case Nine:
+            return "Nine";
+        case Jack:
+            return "Jack";
+        case Queen:
+            return "Queen";
+        case King:
+            return "King";
+        case Ten:
+            return "Ten";
+        case Ace:
+            return "Ace";
     }
     return {};
 }
@@ -42,16 +50,24 @@ void BuildCardTable(Game& g) {
     }
 }
 
-bool Outranks(int value, int other) { return StrengthRank(value) > StrengthRank(other); }
+bool Outranks(int value, int other) {
+    return StrengthRank(value) > StrengthRank(other);
+}
 
-bool IsBrisque(int value) { return value == Ace || value == Ten; }
+bool IsBrisque(int value) {
+    return value == Ace || value == Ten;
+}
 
 std::string SuitName(int suit) {
     switch (suit) {
-        case Diamonds: return "Diamonds";
-        case Clubs: return "Clubs";
-        case Hearts: return "Hearts";
-        case Spades: return "Spades";
+        case Diamonds:
+            return "Diamonds";
+        case Clubs:
+            return "Clubs";
+        case Hearts:
+            return "Hearts";
+        case Spades:
+            return "Spades";
     }
     return {};
 }

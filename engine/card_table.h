@@ -55,7 +55,9 @@ inline constexpr int MeldKindCount = 9;
 
 // Picture numbers of the card images: 1..64 are the faces, then the back and the suit symbols.
 inline constexpr int ImageBack = 65;
-inline constexpr int SuitSymbolImage(int suit) { return suit + 63; }
+inline constexpr int SuitSymbolImage(int suit) {
+    return suit + 63;
+}
 
 struct CardRecord {
     std::string Name;

@@ -73,7 +73,8 @@ void ResetHand(Game& g) {
     }
     g.Round2 = false;
     g.Round1 = true;
-    for (Control label : {Control::LblLastTrickP, Control::LblLastTrickC, LblPLast(1), LblPLast(2)}) {
+    for (Control label :
+         {Control::LblLastTrickP, Control::LblLastTrickC, LblPLast(1), LblPLast(2)}) {
         SetCaption(g, label, "");
     }
     for (int i = 1; i <= CardCount; ++i) {
@@ -199,7 +200,8 @@ void DealCardToPlayer(Game& g) {
 
 int PickStockCard(Game& g) {
     bool stockEmpty = true;
-    for (int i = 1; i <= CardCount && stockEmpty; ++i) stockEmpty = g.CardTable[i].Location != LocStock;
+    for (int i = 1; i <= CardCount && stockEmpty; ++i)
+        stockEmpty = g.CardTable[i].Location != LocStock;
     if (stockEmpty) return NoCard;  // never asked in play; better no card than no end
     for (;;) {
         // 64 comes only from the top half-interval, so it is drawn half as often as the others.

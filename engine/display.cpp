@@ -4,7 +4,9 @@ namespace corvane {
 
 namespace {
 
-ControlState& StateOf(Game& g, Control control) { return g.Controls[static_cast<int>(control)]; }
+ControlState& StateOf(Game& g, Control control) {
+    return g.Controls[static_cast<int>(control)];
+}
 
 // The wait shared by Pause and the card sounds: from PauseStart until PauseTime has passed.
 void WaitFromPauseStart(Game& g) {
@@ -22,9 +24,13 @@ void PlayCardSound(Game& g, Sound sound) {
 
 }  // namespace
 
-void ShowCardFace(Game& g, int card) { g.Display().SetCardImage(card, card); }
+void ShowCardFace(Game& g, int card) {
+    g.Display().SetCardImage(card, card);
+}
 
-void ShowCardBack(Game& g, int card) { g.Display().SetCardImage(card, ImageBack); }
+void ShowCardBack(Game& g, int card) {
+    g.Display().SetCardImage(card, ImageBack);
+}
 
 void PlaceCard(Game& g, int card, int left, int top) {
     if (!g.HandOver) g.PicturePlace[card] = {left, top};
@@ -32,9 +38,13 @@ void PlaceCard(Game& g, int card, int left, int top) {
     g.Display().BringCardToFront(card);
 }
 
-void PlaceCard(Game& g, int card, TablePoint place) { PlaceCard(g, card, place.Left, place.Top); }
+void PlaceCard(Game& g, int card, TablePoint place) {
+    PlaceCard(g, card, place.Left, place.Top);
+}
 
-void SetCardVisible(Game& g, int card, bool visible) { g.Display().SetCardVisible(card, visible); }
+void SetCardVisible(Game& g, int card, bool visible) {
+    g.Display().SetCardVisible(card, visible);
+}
 
 void SetCaption(Game& g, Control control, const std::string& caption) {
     if (g.HandOver) return;  // the table keeps what the game last showed
@@ -48,7 +58,9 @@ void SetVisible(Game& g, Control control, bool visible) {
     g.Display().SetControlVisible(control, visible);
 }
 
-void BringToFront(Game& g, Control control) { g.Display().BringControlToFront(control); }
+void BringToFront(Game& g, Control control) {
+    g.Display().BringControlToFront(control);
+}
 
 const std::string& Caption(const Game& g, Control control) {
     return g.Controls[static_cast<int>(control)].Caption;
@@ -69,7 +81,9 @@ void SetStatusLine(Game& g, const std::string& textAfterName) {
     SetStatusPanel(g, 2, line);
 }
 
-void SetWindowCaption(Game& g, const std::string& caption) { g.Display().SetWindowCaption(caption); }
+void SetWindowCaption(Game& g, const std::string& caption) {
+    g.Display().SetWindowCaption(caption);
+}
 
 void Pause(Game& g) {
     g.PauseStart = g.Display().TickCount() - g.ThinkingTime;
@@ -78,11 +92,17 @@ void Pause(Game& g) {
     WaitFromPauseStart(g);
 }
 
-void PlayDealSound(Game& g) { PlayCardSound(g, Sound::CardDeal); }
+void PlayDealSound(Game& g) {
+    PlayCardSound(g, Sound::CardDeal);
+}
 
-void PlayCardDownSound(Game& g) { PlayCardSound(g, Sound::CardDown); }
+void PlayCardDownSound(Game& g) {
+    PlayCardSound(g, Sound::CardDown);
+}
 
-void PlaySound(Game& g, Sound sound) { g.Display().PlaySound(sound); }
+void PlaySound(Game& g, Sound sound) {
+    g.Display().PlaySound(sound);
+}
 
 void ShowMessage(Game& g, const std::string& text, const std::string& button1,
                  const std::string& button2, const std::string& button3, int iconIndex,
@@ -90,7 +110,9 @@ void ShowMessage(Game& g, const std::string& text, const std::string& button1,
     g.DialogChoice = g.Display().ShowMessage({text, button1, button2, button3, iconIndex, title});
 }
 
-void ShowPlainMessage(Game& g, const std::string& text) { g.Display().ShowPlainMessage(text); }
+void ShowPlainMessage(Game& g, const std::string& text) {
+    g.Display().ShowPlainMessage(text);
+}
 
 bool WaitForPlayer(Game& g) {
     while (g.WaitingForPlayer && g.GameInProgress) {

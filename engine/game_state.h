@@ -109,9 +109,7 @@ struct Game {
     // Until a table is attached the game runs headlessly (see NullTable). While the hand is
     // over, what is left of it goes to the null table too, and so shows nothing.
     void AttachTable(Table* table) { attached_ = table; }
-    Table& Display() const {
-        return attached_ != nullptr && !HandOver ? *attached_ : headless_;
-    }
+    Table& Display() const { return attached_ != nullptr && !HandOver ? *attached_ : headless_; }
     Table* AttachedTable() const { return attached_; }
 
 private:

@@ -69,9 +69,13 @@ void HeadlessTable::SetWindowCaption(const std::string& caption) {
     WindowCaption = caption;
 }
 
-std::int64_t HeadlessTable::TickCount() { return Now; }
+std::int64_t HeadlessTable::TickCount() {
+    return Now;
+}
 
-void HeadlessTable::ProcessEventsUntil(std::int64_t deadline) { Now = std::max(Now, deadline); }
+void HeadlessTable::ProcessEventsUntil(std::int64_t deadline) {
+    Now = std::max(Now, deadline);
+}
 
 bool HeadlessTable::WaitForPlayer() {
     constexpr int kMaxIdleWaits = 3;

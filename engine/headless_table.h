@@ -59,8 +59,8 @@ public:
     std::vector<Sound> Sounds;
     std::vector<MessageRequest> Messages;
     std::vector<std::string> PlainMessages;
-    std::int64_t Now = 0;       // milliseconds
-    int WaitsForPlayer = 0;     // how often the game has waited for the person
+    std::int64_t Now = 0;    // milliseconds
+    int WaitsForPlayer = 0;  // how often the game has waited for the person
 
     const ControlRecord& ControlOf(Control control) const;
     // Card indices from the back to the front.

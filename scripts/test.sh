@@ -7,6 +7,10 @@ cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 jobs="$(nproc)"
 
+echo "== Formatting =="
+# Every source file as the root .clang-format lays it out.
+git ls-files -- '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+
 echo "== Tests =="
 cmake -S . -B build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build/test -j "$jobs"
