@@ -1,6 +1,7 @@
 // The commands that reach the Expert: who plays Tarvish, and the person's hint.
 #include <QAction>
 #include <QActionGroup>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
 #include <QStatusBar>
@@ -51,7 +52,8 @@ std::string ButtonFor(const ExpertMeld& meld, bool marriagePanelShown) {
 void FrmMain::buildExpertMenus(QMenu* play, QMenu* options) {
     auto* hint = new QAction(QStringLiteral("&Hint"), this);
     hint->setObjectName(QStringLiteral("MnuHint"));
-    hint->setShortcut(Qt::Key_H);
+    // In the marriage panel H presses Hearts, so Ctrl+H asks for the hint there, as Ctrl+K knocks.
+    hint->setShortcuts({QKeySequence(Qt::Key_H), QKeySequence(Qt::CTRL | Qt::Key_H)});
     play->insertAction(play->findChild<QAction*>(QStringLiteral("MnuExit")), hint);
     connect(hint, &QAction::triggered, this, &FrmMain::showHint);
 

@@ -23,6 +23,7 @@ constexpr const char* kKeyHintHelp =
     "Left and Right choose one of your cards, Enter or Space plays it.\n"
     "In a declaration panel, press the underlined letter of a button; Esc cancels.\n"
     "K knocks while \"Knock?\" shows (Ctrl+K while a panel is open).\n"
+    "H shows a hint: the Expert's card or button (Ctrl+H while a panel is open).\n"
     "In a message, Left and Right choose a button, Enter or Space presses it.\n"
     "With Read Aloud on: F5 repeats the last announcement, F6 reads your hand,\n"
     "F7 the trick, the up card and trumps, F8 the scores.";
