@@ -31,6 +31,21 @@ void AttachAxes(QChart* chart, QAbstractSeries* series, QAbstractAxis* x, QAbstr
     series->attachAxis(y);
 }
 
+// Bars of the sets over the categories, the value axis from 0 to at least `highest`.
+void AttachBars(QChart* chart, std::initializer_list<QBarSet*> sets, const QStringList& categories,
+                const QString& categoryTitle, double highest) {
+    auto* series = new QBarSeries;
+    for (QBarSet* set : sets) series->append(set);
+    auto* x = new QBarCategoryAxis;
+    x->append(categories);
+    x->setTitleText(categoryTitle);
+    auto* y = new QValueAxis;
+    y->setRange(0, highest);
+    y->applyNiceNumbers();
+    y->setLabelFormat(QStringLiteral("%d"));
+    AttachAxes(chart, series, x, y);
+}
+
 }  // namespace
 
 QChart* WinShareChart(const std::vector<FinishedGame>& games) {
@@ -78,16 +93,8 @@ QChart* HandPointsChart(const std::vector<FinishedGame>& games) {
         }
         categories << QString::number(i + 1);
     }
-    auto* series = new QBarSeries;
-    for (QBarSet* set : sets) series->append(set);
-    auto* x = new QBarCategoryAxis;
-    x->append(categories);
-    x->setTitleText(QStringLiteral("Game"));
-    auto* y = new QValueAxis;
-    y->setRange(0, highest);
-    y->applyNiceNumbers();
-    y->setLabelFormat(QStringLiteral("%d"));
-    AttachAxes(chart, series, x, y);
+    AttachBars(chart, {sets[0], sets[1], sets[2], sets[3]}, categories, QStringLiteral("Game"),
+               highest);
     return chart;
 }
 
@@ -115,16 +122,7 @@ QChart* MeldKindsChart(const std::vector<FinishedGame>& games) {
             "4 Queens", "4 Jacks", "Corvane", "Dbl Corv.", "4 Aces"};
         categories << QLatin1String(kShortNames[kind]);
     }
-    auto* series = new QBarSeries;
-    series->append(person);
-    series->append(tarvish);
-    auto* x = new QBarCategoryAxis;
-    x->append(categories);
-    auto* y = new QValueAxis;
-    y->setRange(0, highest);
-    y->applyNiceNumbers();
-    y->setLabelFormat(QStringLiteral("%d"));
-    AttachAxes(chart, series, x, y);
+    AttachBars(chart, {person, tarvish}, categories, QString(), highest);
     return chart;
 }
 
