@@ -16,93 +16,75 @@
 namespace corvane {
 namespace {
 
+constexpr long long kEnd = 1LL << 60;  // the end comes after every wait
+
 struct Block {
-    int Start;            // which start of the driver wrote it
-    std::string Heading;  // "@moment" or "@end"
+    int Start;         // which start of the driver wrote it
+    long long Moment;  // the wait it was written at ("@moment"), or kEnd ("@end"); -1 before
     std::string State;
 };
 
-// The complete blocks of a driver's log, in order.
+// The complete blocks of a driver's log, in order; a start ("!") cuts short the block before it.
 std::vector<Block> ReadBlocks(const QString& file) {
     std::vector<Block> blocks;
     std::ifstream in(file.toStdString());
-    std::string heading, line, state;
-    int start = 0;
-    while (std::getline(in, line)) {
-        if (line == "!" || line.empty()) {  // a new start: what came before it was cut short
-            start += line == "!";
-            heading.clear();
-            state.clear();
-        } else if (heading.empty()) {
-            heading = line;
-        } else if (line == ".") {
-            blocks.push_back({start, heading, state});
-            heading.clear();
-            state.clear();
+    Block block{0, -1, {}};
+    for (std::string line; std::getline(in, line);) {
+        if (line == "!" || line.empty() || line == ".") {
+            if (line == ".") blocks.push_back(block);
+            block = {block.Start + (line == "!"), -1, {}};
+        } else if (block.Moment < 0) {
+            block.Moment = line == "@end" ? kEnd : std::stoll(line.substr(1));
         } else {
-            state += line + '\n';
+            block.State += line + '\n';
         }
     }
     return blocks;
 }
 
-long long MomentOf(const Block& block) {
-    return block.Heading == "@end" ? 1LL << 60 : std::stoll(block.Heading.substr(1));
-}
-
-bool RunDriver(const QString& journal, int seed, const QString& log, int killAfterMs) {
+// Runs the driver to its end, or kills it after the given time; true when it ended by itself.
+bool RunDriver(const QString& journal, int seed, const QString& log, int killAfterMs = 60000) {
     QProcess driver;
     driver.start(QStringLiteral(CORVANE_JOURNAL_DRIVER), {journal, QString::number(seed), log});
-    if (!driver.waitForStarted()) return false;
-    if (killAfterMs >= 0 && !driver.waitForFinished(killAfterMs)) {
+    if (driver.waitForStarted() && !driver.waitForFinished(killAfterMs))
         ::kill(static_cast<pid_t>(driver.processId()), SIGKILL);
-        driver.waitForFinished();
-        return false;
-    }
-    driver.waitForFinished(60000);
+    driver.waitForFinished();
     return driver.exitStatus() == QProcess::NormalExit && driver.exitCode() == 0;
 }
 
 TEST(JournalKill, AGameKilledAnywhereComesBackAsItStood) {
-    const int kills = qEnvironmentVariableIsSet("CORVANE_KILLS")
-                          ? qEnvironmentVariableIntValue("CORVANE_KILLS")
-                          : 4;
+    const int kills = qEnvironmentVariable("CORVANE_KILLS", QStringLiteral("4")).toInt();
     QTemporaryDir dir;
     std::mt19937 random(20261207);
     int killed = 0;
     for (int seed = 1; killed < kills; ++seed) {
-        const QString reference = dir.filePath(QStringLiteral("reference%1.log").arg(seed));
+        const auto path = [&](const char* name) {
+            return dir.filePath(QString::fromLatin1(name).arg(seed));
+        };
         QElapsedTimer clock;
         clock.start();
-        ASSERT_TRUE(RunDriver(dir.filePath(QStringLiteral("reference%1.sqlite").arg(seed)), seed,
-                              reference, -1));
-        const int length = static_cast<int>(clock.elapsed()) + 1;
-        std::map<std::string, std::string> expected;
-        for (const Block& block : ReadBlocks(reference)) expected[block.Heading] = block.State;
+        ASSERT_TRUE(RunDriver(path("reference%1.sqlite"), seed, path("reference%1.log")));
+        std::uniform_int_distribution<> when(0, static_cast<int>(clock.elapsed()) + 1);
+        std::map<long long, std::string> expected;
+        for (const Block& block : ReadBlocks(path("reference%1.log")))
+            expected[block.Moment] = block.State;
 
         // Killed up to eight times in this game, then left to finish it.
-        const QString journal = dir.filePath(QStringLiteral("killed%1.sqlite").arg(seed));
-        const QString log = dir.filePath(QStringLiteral("killed%1.log").arg(seed));
-        for (int round = 0; round < 8 && killed < kills; ++round) {
-            if (RunDriver(journal, seed, log, std::uniform_int_distribution<>(0, length)(random))) {
-                break;
-            }
-            ++killed;
+        const QString journal = path("killed%1.sqlite"), log = path("killed%1.log");
+        for (int round = 0; round < 8 && killed < kills; ++round, ++killed) {
+            if (RunDriver(journal, seed, log, when(random))) break;
         }
-        ASSERT_TRUE(RunDriver(journal, seed, log, -1));
+        ASSERT_TRUE(RunDriver(journal, seed, log));
 
         const std::vector<Block> seen = ReadBlocks(log);
-        ASSERT_FALSE(seen.empty());
-        EXPECT_EQ(seen.back().Heading, "@end");
+        EXPECT_EQ(seen.empty() ? 0 : seen.back().Moment, kEnd);
         for (std::size_t i = 0; i < seen.size(); ++i) {
-            const auto found = expected.find(seen[i].Heading);
-            ASSERT_NE(found, expected.end()) << "game " << seed << " " << seen[i].Heading;
-            ASSERT_EQ(seen[i].State, found->second) << "game " << seed << " " << seen[i].Heading;
+            SCOPED_TRACE("game " + std::to_string(seed) + " @" + std::to_string(seen[i].Moment));
+            ASSERT_EQ(seen[i].State, expected[seen[i].Moment]);
             // A start goes on from the last wait the one before reached, or later: every action
             // taken before that wait was kept.
-            if (i > 0 && seen[i].Start != seen[i - 1].Start) {
-                EXPECT_GE(MomentOf(seen[i]), MomentOf(seen[i - 1])) << "game " << seed;
-            }
+            const bool restarted = i > 0 && seen[i].Start != seen[i - 1].Start;
+            EXPECT_GE(seen[i].Moment, restarted ? seen[i - 1].Moment : 0);
         }
     }
 }

@@ -12,7 +12,9 @@
 #include <QCoreApplication>
 #include <QString>
 
-#include <cstdio>
+#include <algorithm>
+#include <cstdlib>
+#include <fstream>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -28,13 +30,6 @@
 namespace corvane {
 namespace {
 
-template <typename Array>
-void Put(std::ostream& out, const char* name, const Array& values) {
-    out << name;
-    for (const auto& value : values) out << ' ' << value;
-    out << '\n';
-}
-
 std::string Describe(const Game& g, const HeadlessTable& table) {
     std::ostringstream out;
     for (int i = 1; i <= CardCount; ++i) {
@@ -46,40 +41,26 @@ std::string Describe(const Game& g, const HeadlessTable& table) {
             << picture.Left << ',' << picture.Top << ' ' << picture.Image << ' ' << picture.Visible
             << '\n';
     }
-    Put(out, "stacking", table.StackingOrder());
+    // Each array on a line of its own.
+    const auto put = [&out](const auto&... a) {
+        ((std::ranges::for_each(a, [&](const auto& v) { out << v << ' '; }), out << '\n'), ...);
+    };
+    put(table.StackingOrder(), g.Stats, g.GameTotal, g.WinsGame, g.HandScore, g.TrickTotal,
+        g.LastTrickScore, g.LastMeldScore, g.CorvaneMade, g.TrickCard, g.HasLead);
     out << "prefs " << g.PlayerName << '|' << g.Speed << ' ' << g.TargetScore << ' '
-        << int(g.TarvishLevel) << '\n';
-    Put(out, "stats", g.Stats);
-    out << "game " << g.GameInProgress << g.HandOver << ' ' << g.Dealer << ' ' << g.CardsUsed << ' '
-        << g.StockCount << ' ' << g.UpCard << ' ' << g.TrumpSuit << ' ' << g.RoundNo << ' '
-        << g.Round1 << g.Round2 << ' ' << g.Round2Tricks << ' ' << g.DixExchanged << g.MeldMade
-        << g.Knocked << g.WaitingForPlayer << ' ' << g.TarvishPileTop << ' ' << g.PlayerPileTop
-        << ' ' << g.TrickWinner << ' ' << g.PauseTime << ' ' << g.DialogChoice << ' '
-        << g.InputMoments << '\n';
-    Put(out, "totals", g.GameTotal);
-    Put(out, "wins", g.WinsGame);
-    Put(out, "hand", g.HandScore);
-    Put(out, "tricks", g.TrickTotal);
-    Put(out, "lasttrick", g.LastTrickScore);
-    Put(out, "lastmeld", g.LastMeldScore);
-    Put(out, "corvane", g.CorvaneMade);
-    Put(out, "trick", g.TrickCard);
-    Put(out, "lead", g.HasLead);
-    for (int i = 0; i < ControlCount; ++i) {
-        out << "control " << i << ' ' << g.Controls[i].Visible << g.Controls[i].Caption << '|'
+        << int(g.TarvishLevel) << " game " << g.GameInProgress << g.HandOver << ' ' << g.Dealer
+        << ' ' << g.CardsUsed << ' ' << g.StockCount << ' ' << g.UpCard << ' ' << g.TrumpSuit << ' '
+        << g.RoundNo << ' ' << g.Round1 << g.Round2 << ' ' << g.Round2Tricks << ' '
+        << g.DixExchanged << g.MeldMade << g.Knocked << g.WaitingForPlayer << ' '
+        << g.TarvishPileTop << ' ' << g.PlayerPileTop << ' ' << g.TrickWinner << ' ' << g.PauseTime
+        << ' ' << g.DialogChoice << ' ' << g.InputMoments << '\n';
+    for (int i = 0; i < ControlCount; ++i)
+        out << "control " << g.Controls[i].Visible << g.Controls[i].Caption << '|'
             << table.Controls[i].Visible << table.Controls[i].Caption << '\n';
-    }
-    for (int panel = 1; panel <= 4; ++panel) {
-        out << "panel " << panel << ' ' << table.Panels[panel].Image << table.Panels[panel].Text
-            << '\n';
-    }
+    for (int panel = 1; panel <= 4; ++panel)
+        out << "panel " << table.Panels[panel].Image << table.Panels[panel].Text << '\n';
     out << "caption " << table.WindowCaption << '\n';
     return out.str();
-}
-
-void Write(std::FILE* log, const std::string& heading, const std::string& state) {
-    std::fprintf(log, "%s\n%s.\n", heading.c_str(), state.c_str());
-    std::fflush(log);
 }
 
 int Run(const QString& journalFile, std::uint64_t seed, const char* logFile) {
@@ -87,9 +68,11 @@ int Run(const QString& journalFile, std::uint64_t seed, const char* logFile) {
     if (!journal.isOpen()) return 2;
     // Its game was finished before this start: nothing is left to play.
     if (!journal.history().empty()) return 0;
-    std::FILE* log = std::fopen(logFile, "a");
-    if (log == nullptr) return 2;
-    std::fprintf(log, "\n!\n");
+    std::ofstream log(logFile, std::ios::app);
+    const auto write = [&](const std::string& heading, const std::string& state) {
+        log << heading << '\n' << state << ".\n" << std::flush;
+    };
+    log << "\n!\n";
 
     GameJournal keeper(journal);
     Game g;
@@ -107,18 +90,17 @@ int Run(const QString& journalFile, std::uint64_t seed, const char* logFile) {
         Perform(g, action);
     };
     table.OnWaitForPlayer = [&] {
-        Write(log, "@" + std::to_string(g.InputMoments), Describe(g, table));
+        write("@" + std::to_string(g.InputMoments), Describe(g, table));
         const std::uint64_t moment = static_cast<std::uint64_t>(g.InputMoments);
         person.Reseed(seed * 1000003ULL + moment);
         person.DeclarationTries = moment % 3 == 0 ? 0 : 1;  // Cancel now and then
         acted = false;
         // The script names the marriage in the same turn as the panel it opens.
-        if (IsVisible(g, Control::FramMarriage)) {
+        if (IsVisible(g, Control::FramMarriage))
             person.Through({PersonAction::Kind::Control, 0,
                             "CmdMarriage(" + std::to_string(1 + moment % 4) + ")"});
-        } else {
+        else
             person.Act();
-        }
     };
     if (const std::optional<GameRecord> record = journal.unfinishedGame()) {
         keeper.playResumed(g, *record, table);
@@ -127,8 +109,7 @@ int Run(const QString& journalFile, std::uint64_t seed, const char* logFile) {
         g.Random = RandomSource(seed);
         keeper.playNewGame(g);
     }
-    Write(log, "@end", Describe(g, table));
-    std::fclose(log);
+    write("@end", Describe(g, table));
     g.AttachTable(nullptr);
     return 0;
 }
@@ -138,10 +119,7 @@ int Run(const QString& journalFile, std::uint64_t seed, const char* logFile) {
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: journal_driver JOURNAL SEED LOG\n");
-        return 2;
-    }
+    if (argc != 4) return 2;  // journal_driver JOURNAL SEED LOG
     return corvane::Run(QString::fromLocal8Bit(argv[1]), std::strtoull(argv[2], nullptr, 10),
                         argv[3]);
 }
