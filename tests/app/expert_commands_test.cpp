@@ -12,7 +12,7 @@
 namespace corvane {
 namespace {
 
-class ExpertCommandsTest : public MainWindowFixture {};
+using ExpertCommandsTest = MainWindowFixture;
 
 // The level chosen stays for the next start and shows; the hint marks the Expert's card, or the
 // button it would press, and changes nothing of the game.
@@ -28,23 +28,20 @@ TEST_F(ExpertCommandsTest, TheLevelStaysAndTheHintPointsWithoutPlaying) {
 
     Prepare(g, 1234, PlayerTarvish);
     atWaits = {[&] {
-        const CardTableArray cards = g.CardTable;
-        const PerPlayer<int> totals = g.HandScore;
+        const Game before = g;
         Trigger("MnuHint");
-        EXPECT_EQ(window.scene().cardFocus().card(), ExpertChooseCard(g, PlayerPerson));
-        EXPECT_NE(window.scene().cardFocus().card(), 0);
-        for (int i = 1; i <= CardCount; ++i) EXPECT_EQ(g.CardTable[i].Location, cards[i].Location);
-        EXPECT_EQ(g.HandScore, totals);
-        EXPECT_TRUE(g.WaitingForPlayer);
+        EXPECT_EQ(window.scene().cardFocus().card(), ExpertChooseCard(before, PlayerPerson));
+        for (int i = 1; i <= CardCount; ++i)
+            EXPECT_EQ(g.CardTable[i].Location, before.CardTable[i].Location);
+        EXPECT_EQ(g.HandScore, before.HandScore);
 
         // A declaring turn holding a marriage in Clubs and nothing better.
         testing_support::Hold(g, testing_support::Cards("KC QC 8H 9S"), {});
         g.TrumpSuit = Hearts;
         SetVisible(g, Control::FramDeclare, true);
         Trigger("MnuHint");
-        const auto* marriage =
-            dynamic_cast<const ButtonItem*>(window.scene().control("CmdMakeMarriage"));
-        EXPECT_TRUE(marriage->hasAccessFocus());
+        EXPECT_TRUE(dynamic_cast<const ButtonItem*>(window.scene().control("CmdMakeMarriage"))
+                        ->hasAccessFocus());
         window.runner().stop();
     }};
     window.newGame();
