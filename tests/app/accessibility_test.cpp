@@ -50,7 +50,8 @@ TEST_F(AccessibilityTest, TheTableReadsAsThePersonSeesIt) {
         }
         expected.sort();
         named.sort();
-        EXPECT_EQ(named, expected);
+        EXPECT_EQ(named.join(QLatin1Char('\n')).toStdString(),
+                  expected.join(QLatin1Char('\n')).toStdString());
         EXPECT_EQ(faceDown, 8);
 
         ASSERT_NE(table->focusChild(), nullptr);
