@@ -1,6 +1,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <set>
 
@@ -14,23 +15,22 @@ namespace {
 // The contrast ratio of two colours by the sRGB relative luminance, 1 to 21.
 double Contrast(const QColor& a, const QColor& b) {
     const auto luminance = [](const QColor& c) {
-        const auto channel = [](double v) {
-            return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-        };
-        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) +
-               0.0722 * channel(c.blueF());
+        double sum = 0;
+        for (const auto& [v, weight] :
+             {std::pair{c.redF(), 0.2126}, {c.greenF(), 0.7152}, {c.blueF(), 0.0722}}) {
+            sum += weight * (v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4));
+        }
+        return sum;
     };
-    const double la = luminance(a);
-    const double lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+    const auto [dark, light] = std::minmax({luminance(a), luminance(b)});
+    return (light + 0.05) / (dark + 0.05);
 }
 
 // `over` laid with its own transparency on the opaque `under`.
 QColor Over(const QColor& over, const QColor& under) {
-    const double a = over.alphaF();
-    return QColor::fromRgbF(float(over.redF() * a + under.redF() * (1 - a)),
-                            float(over.greenF() * a + under.greenF() * (1 - a)),
-                            float(over.blueF() * a + under.blueF() * (1 - a)));
+    const auto mix = [a = over.alphaF()](float o, float u) { return o * a + u * (1 - a); };
+    return QColor::fromRgbF(mix(over.redF(), under.redF()), mix(over.greenF(), under.greenF()),
+                            mix(over.blueF(), under.blueF()));
 }
 
 // Every text of the table against the lightest of what lies behind it: the felt is lightest in
@@ -39,8 +39,7 @@ TEST(Contrast, EveryTextOfTheTableStandsOutFromWhatLiesBehindIt) {
     using namespace style;
     const struct {
         const char* what;
-        QColor text;
-        QColor back;
+        QColor text, back;
     } pairs[] = {
         {"frame caption on the felt", FrameCaption, FeltLight},
         {"caption on the felt", CaptionText, FeltLight},
@@ -54,9 +53,7 @@ TEST(Contrast, EveryTextOfTheTableStandsOutFromWhatLiesBehindIt) {
         {"button", ButtonText, ButtonFace},
         {"pressed button", ButtonText, ButtonFacePressed},
     };
-    for (const auto& pair : pairs) {
-        EXPECT_GE(Contrast(pair.text, pair.back), 4.5) << pair.what;
-    }
+    for (const auto& pair : pairs) EXPECT_GE(Contrast(pair.text, pair.back), 4.5) << pair.what;
 }
 
 // Red and black suits, or each suit its own colour; every ink reads on the card's face, and the
@@ -75,8 +72,9 @@ TEST(Contrast, TheFourColourDeckGivesEverySuitItsOwnReadableInk) {
         // The Ace of Diamonds' big symbol, in the middle of the card.
         const QImage ace =
             CardArt::pixmap(15, QSize(CardArt::CardWidth, CardArt::CardHeight)).toImage();
-        const QColor middle = ace.pixelColor(CardArt::CardWidth / 2, CardArt::CardHeight / 2);
-        EXPECT_EQ(middle.rgb(), CardArt::suitColour(Diamonds).rgb()) << four;
+        EXPECT_EQ(ace.pixel(CardArt::CardWidth / 2, CardArt::CardHeight / 2),
+                  CardArt::suitColour(Diamonds).rgb())
+            << four;
     }
     CardArt::setFourColourSuits(false);
 }
