@@ -48,7 +48,10 @@ def find(app, test):
 def hand(app):
     held = [c for c in walk(app) if c.get_role() == Atspi.Role.IMAGE and
             c.get_description().startswith("your hand")]
-    return len(held) == 8 and all(" of " in c.get_name() for c in held) and held  # not face down
+    # Eight faces in their places once the deal has settled (not face down, not mid-layout).
+    places = [c.get_description() for c in held]
+    settled = places == ["your hand, %d of 8" % i for i in range(1, 9)]
+    return settled and all(" of " in c.get_name() for c in held) and held
 
 
 def key(name):  # clicked into the window first, to give it the keyboard
@@ -61,8 +64,7 @@ def key(name):  # clicked into the window first, to give it the keyboard
 app = wait_for("application on the AT-SPI bus", application)
 wait_for("card table", lambda: find(app, lambda n: n.get_name() == "Card table"))
 key("F2")
-held = wait_for("hand of eight cards", lambda: hand(app))
-assert [c.get_description() for c in held] == ["your hand, %d of 8" % i for i in range(1, 9)]
+held = wait_for("hand of eight cards in their places", lambda: hand(app))
 info = wait_for("commentary", lambda: find(app, lambda n: n.get_name() and
                                            n.get_description() == "the commentary line"))
 print("your hand:", "; ".join(c.get_name() for c in held), "| commentary:", info.get_name())
