@@ -18,36 +18,7 @@
 
 namespace corvane {
 
-namespace {
-
-// The declaring panel's button that makes `meld`; Cancel for none.
-std::string ButtonFor(const ExpertMeld& meld, bool marriagePanelShown) {
-    switch (meld.Kind) {
-        case MeldDix:
-            return "cmdDec7Trumps";
-        case MeldRun:
-            return "CmdSequence";
-        case MeldMarriage:
-            return marriagePanelShown ? "CmdMarriage(" + std::to_string(meld.Suit - 2) + ")"
-                                      : "CmdMakeMarriage";
-        case MeldFourKings:
-            return "CmdFours(0)";
-        case MeldFourQueens:
-            return "CmdFours(1)";
-        case MeldFourJacks:
-            return "CmdFours(2)";
-        case MeldFourAces:
-            return "CmdFours(3)";
-        case MeldCorvane:
-            return "CmdCorvane";
-        case MeldDoubleCorvane:
-            return "CmdDCorvane";
-        default:
-            return "CmdCancel";
-    }
-}
-
-}  // namespace
+namespace {}  // namespace
 
 void FrmMain::buildExpertMenus(QMenu* play, QMenu* options) {
     auto* hint = new QAction(QStringLiteral("&Hint"), this);
@@ -108,7 +79,7 @@ void FrmMain::showHint() {
     const bool declaring = IsVisible(game_, Control::FramDeclare);
     const bool marriagePanel = IsVisible(game_, Control::FramMarriage);
     if (!game_.GameInProgress || !game_.WaitingForPlayer || (!declaring && !marriagePanel)) return;
-    scene_->focusButton(ButtonFor(ExpertChooseMeld(game_, PlayerPerson), marriagePanel));
+    scene_->focusButton(DeclaringButton(ExpertChooseMeld(game_, PlayerPerson), marriagePanel));
 }
 
 }  // namespace corvane

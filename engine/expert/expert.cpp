@@ -1,5 +1,7 @@
 #include "expert.h"
 
+#include <string>
+
 #include "declarations.h"
 #include "display.h"
 #include "policy.h"
@@ -72,6 +74,33 @@ void ExpertTarvishDeclare(Game& g) {
     if (!g.MeldMade) SetCaption(g, Control::LblInfo, "Tarvish not melding");
     g.MeldMade = false;
     g.PauseTime = g.Speed;
+}
+
+// The declaring panel's button that makes `meld`; Cancel for none.
+std::string DeclaringButton(const ExpertMeld& meld, bool marriagePanelShown) {
+    switch (meld.Kind) {
+        case MeldDix:
+            return "cmdDec7Trumps";
+        case MeldRun:
+            return "CmdSequence";
+        case MeldMarriage:
+            return marriagePanelShown ? "CmdMarriage(" + std::to_string(meld.Suit - 2) + ")"
+                                      : "CmdMakeMarriage";
+        case MeldFourKings:
+            return "CmdFours(0)";
+        case MeldFourQueens:
+            return "CmdFours(1)";
+        case MeldFourJacks:
+            return "CmdFours(2)";
+        case MeldFourAces:
+            return "CmdFours(3)";
+        case MeldCorvane:
+            return "CmdCorvane";
+        case MeldDoubleCorvane:
+            return "CmdDCorvane";
+        default:
+            return "CmdCancel";
+    }
 }
 
 }  // namespace corvane

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "game_state.h"
 
 // The Expert: a player that chooses by searching sampled deals, for Tarvish at the Expert level
@@ -22,6 +24,10 @@ struct ExpertMeld {
     int Suit = 0;
 };
 ExpertMeld ExpertChooseMeld(const Game& g, int player);
+
+// The declaring panel's button that makes `meld`, by its design name; Cancel for none. A
+// marriage is made in two presses: "CmdMakeMarriage", then its suit in the marriage panel.
+std::string DeclaringButton(const ExpertMeld& meld, bool marriagePanelShown);
 
 // Makes the declaration for the player by the routines every declaration uses; MeldMade tells
 // whether it was made.

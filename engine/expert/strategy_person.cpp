@@ -4,6 +4,7 @@
 #include "display.h"
 #include "expert.h"
 #include "hand_flow.h"
+#include "person_action.h"
 
 namespace corvane {
 
@@ -22,38 +23,10 @@ void StrategyPerson::Act() {
 
 void StrategyPerson::Declare() {
     const ExpertMeld meld = ExpertChooseMeld(g_, PlayerPerson);
-    switch (meld.Kind) {
-        case MeldDix:
-            cmdDec7Trumps_Click(g_);
-            break;
-        case MeldRun:
-            CmdSequence_Click(g_);
-            break;
-        case MeldMarriage:
-            CmdMakeMarriage_Click(g_);
-            CmdMarriage_Click(g_, meld.Suit - Diamonds + 1);
-            break;
-        case MeldFourKings:
-            CmdFours_Click(g_, 0);
-            break;
-        case MeldFourQueens:
-            CmdFours_Click(g_, 1);
-            break;
-        case MeldFourJacks:
-            CmdFours_Click(g_, 2);
-            break;
-        case MeldFourAces:
-            CmdFours_Click(g_, 3);
-            break;
-        case MeldCorvane:
-            CmdCorvane_Click(g_);
-            break;
-        case MeldDoubleCorvane:
-            CmdDCorvane_Click(g_);
-            break;
-        default:
-            break;
-    }
+    // The buttons the window would press; a marriage opens its panel first.
+    const bool marriage = meld.Kind == MeldMarriage;
+    if (marriage) Perform(g_, {PersonAction::Kind::Control, 0, DeclaringButton(meld, false)});
+    Perform(g_, {PersonAction::Kind::Control, 0, DeclaringButton(meld, marriage)});
     if (g_.WaitingForPlayer && g_.GameInProgress) CmdCancel_Click(g_);
 }
 
