@@ -115,6 +115,10 @@ private:
     void buildAccessOptions(QMenu* options);
     void switchReadAloud(bool on);
     void switchFourColourSuits(bool on);
+    // Card Deck…: the deck the pictures come from, chosen, kept and applied at once.
+    void buildDeckOption(QMenu* options);
+    void chooseCardDeck();
+    void redrawCardPictures();
 
     Game game_;
     QString settingsDirectory_;

@@ -81,10 +81,7 @@ void FrmMain::switchReadAloud(bool on) {
 void FrmMain::switchFourColourSuits(bool on) {
     preferences_.setFourColourSuits(on);
     CardArt::setFourColourSuits(on);
-    for (int card = 1; card <= CardCount; ++card) scene_->card(card)->update();
-    statusBar()->update();
-    for (QWidget* panel : statusBar()->findChildren<QWidget*>()) panel->update();
-    help_->redrawCards();
+    redrawCardPictures();
 }
 
 }  // namespace corvane

@@ -114,6 +114,7 @@ void FrmMain::buildMenus() {
     fullScreenItem_->setCheckable(true);
     connect(fullScreenItem_, &QAction::triggered, this, &FrmMain::toggleFullScreen);
     buildAccessOptions(options);
+    buildDeckOption(options);
 
     QAction* about = bar->addAction(QStringLiteral("&About"));
     about->setObjectName(QStringLiteral("MnuAbout"));

@@ -14,6 +14,7 @@ namespace {
 const QString kSounds = QStringLiteral("Sounds");
 const QString kReadAloud = QStringLiteral("ReadAloud");
 const QString kFourColourSuits = QStringLiteral("FourColourSuits");
+const QString kCardDeck = QStringLiteral("CardDeck");
 const QString kGeometry = QStringLiteral("Window/Geometry");
 const QString kMaximized = QStringLiteral("Window/Maximized");
 const QString kTarvishLevel = QStringLiteral("TarvishPlays");
@@ -79,6 +80,15 @@ bool WindowPreferences::fourColourSuits() const {
 
 void WindowPreferences::setFourColourSuits(bool on) {
     settings_->setValue(kFourColourSuits, on);
+    settings_->sync();
+}
+
+QString WindowPreferences::cardDeck() const {
+    return settings_->value(kCardDeck).toString();
+}
+
+void WindowPreferences::setCardDeck(const QString& id) {
+    settings_->setValue(kCardDeck, id);
     settings_->sync();
 }
 

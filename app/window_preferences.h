@@ -37,6 +37,10 @@ public:
     // The four-colour deck: off until the person turns it on.
     bool fourColourSuits() const;
     void setFourColourSuits(bool on);
+    // The card deck the pictures come from, by its folder's name: the game's own (empty) until
+    // the person chooses another.
+    QString cardDeck() const;
+    void setCardDeck(const QString& id);
     // Who plays Tarvish: Classic until the person chooses Expert.
     OpponentLevel tarvishLevel() const;
     void setTarvishLevel(OpponentLevel level);

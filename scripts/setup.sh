@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what the game, its tests and its benchmarks need on Debian 12, when it is missing.
 # DejaVu Serif sets the help pages; the desktop tools check the desktop entry and metainfo;
-# clang-format checks the layout of the sources.
+# clang-format checks the layout of the sources. Qt SVG draws the desktop's card decks, which the
+# card data package installs.
 # Read Aloud speaks through Qt's text-to-speech (whose CMake files want the QML integration),
 # by the speech server or flite. The screen-reader test runs the game under Xvfb on a private
 # D-Bus session with the AT-SPI bus, presses keys with xdotool and reads it with pyatspi.
@@ -10,6 +11,7 @@ set -euo pipefail
 packages=(
     build-essential cmake clang-format git
     qt6-base-dev qt6-multimedia-dev qt6-charts-dev libqt6sql6-sqlite
+    qt6-svg-dev kdegames-card-data-kf5
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-dejavu-core
     desktop-file-utils appstream

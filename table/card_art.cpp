@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "card_table.h"
+#include "deck_art.h"
 
 // Every picture is drawn as vectors in its own design box and scaled to the target, so a card is
 // as sharp on a dense screen as at its design size of 71 by 96.
@@ -528,6 +529,10 @@ QColor CardArt::faceColour() {
 
 void CardArt::paint(QPainter& painter, const QRectF& rect, int image) {
     if (image < 1 || image > SuitSymbolImage(Spades)) return;
+    // A chosen deck draws what it has; its suit symbols give way to the game's own when the
+    // symbols are to take four colours, which a deck's drawing cannot.
+    const bool recolouredSymbol = fourColours && image >= SuitSymbolImage(Diamonds);
+    if (!recolouredSymbol && DeckArt::instance().paint(painter, rect, image)) return;
     painter.save();
     Prepare(painter);
     if (image >= SuitSymbolImage(Diamonds)) {
