@@ -10,7 +10,8 @@ namespace corvane {
 
 // ImgPics, the game's own card pictures, drawn with QPainter so that they stay sharp at any size:
 // pictures 1..64 are the faces of cards 1..64, 65 the back, 66..69 the symbols of Diamonds, Clubs,
-// Hearts and Spades. Also the three icons of the message dialog.
+// Hearts and Spades. Also the three icons of the message dialog. When the person has chosen an
+// SVG deck, the pictures it draws come from it instead (see DeckArt).
 class CardArt {
 public:
     // The design size of a card picture; cards keep this proportion at any size.

@@ -45,10 +45,9 @@ void DeckArt::select(const std::optional<DeckIndex>& deck) {
                                                 << "cannot be drawn: its SVG does not parse";
                        } else if (const QStringList missing = parsed->missingElements();
                                   !missing.isEmpty()) {
-                           qWarning().noquote()
-                               << "Card deck" << chosen.name
-                               << "lacks the pictures, drawn as the game's own:"
-                               << missing.join(QStringLiteral(", "));
+                           qWarning().noquote() << "Card deck" << chosen.name
+                                                << "lacks the pictures, drawn as the game's own:"
+                                                << missing.join(QStringLiteral(", "));
                        }
                        return parsed;
                    }).share();
@@ -75,8 +74,9 @@ bool DeckArt::paint(QPainter& painter, const QRectF& rect, int image) {
 
     const QSize pixels = PixelSize(painter, rect);
     QList<QImage>& sizes = pictures_[image];
-    const auto exact = std::find_if(sizes.begin(), sizes.end(),
-                                    [&](const QImage& picture) { return picture.size() == pixels; });
+    const auto exact = std::find_if(sizes.begin(), sizes.end(), [&](const QImage& picture) {
+        return picture.size() == pixels;
+    });
     if (exact != sizes.end()) {
         painter.drawImage(rect, *exact);
         return true;

@@ -35,6 +35,9 @@ public:
     // Whether the table's faces come from a deck the game cannot recolour.
     bool fixedColours() const { return !selected_.isEmpty(); }
 
+    // How many pictures are being drawn on worker threads.
+    qsizetype picturesUnderWay() const { return pending_.size(); }
+
     // Paints picture `image` from the chosen deck into `rect`; false, painting nothing, when the
     // game's own picture is to be painted instead (its own deck, or an element the deck lacks).
     bool paint(QPainter& painter, const QRectF& rect, int image);

@@ -70,8 +70,8 @@ DeckChooser::DeckChooser(const QList<DeckIndex>& decks, const QString& currentId
     list_->setMinimumSize(4 * list_->gridSize().width() + 40, 2 * list_->gridSize().height() + 20);
 
     const qreal ratio = devicePixelRatioF();
-    auto* own = new QListWidgetItem(QIcon(Preview(std::nullopt, ratio)), QStringLiteral("Corvane"),
-                                    list_);
+    auto* own =
+        new QListWidgetItem(QIcon(Preview(std::nullopt, ratio)), QStringLiteral("Corvane"), list_);
     own->setToolTip(QStringLiteral("The game's own cards"));
     list_->setCurrentItem(own);
     for (const DeckIndex& deck : decks_) {

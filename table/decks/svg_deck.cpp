@@ -61,7 +61,8 @@ SvgDeck::~SvgDeck() = default;
 
 QString SvgDeck::ElementId(int image) {
     if (image == ImageBack) return QStringLiteral("back");
-    if (image >= SuitSymbolImage(Diamonds)) return SuitWord(image - SuitSymbolImage(Diamonds) + Diamonds);
+    if (image >= SuitSymbolImage(Diamonds))
+        return SuitWord(image - SuitSymbolImage(Diamonds) + Diamonds);
     const int suit = SuitOrder[static_cast<std::size_t>((image - 1) / 16)];
     const int value = RankOrder[static_cast<std::size_t>((image - 1) % 16 / 2)];
     return RankWord(value) + '_' + SuitWord(suit);
@@ -103,10 +104,10 @@ QImage SvgDeck::render(int image, QSize pixels) const {
     QPainter painter(&result);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    const QTransform pageToTarget = QTransform::fromTranslate(-page.left(), -page.top()) *
-                                    QTransform::fromScale(target.width() / page.width(),
-                                                          target.height() / page.height()) *
-                                    QTransform::fromTranslate(target.left(), target.top());
+    const QTransform pageToTarget =
+        QTransform::fromTranslate(-page.left(), -page.top()) *
+        QTransform::fromScale(target.width() / page.width(), target.height() / page.height()) *
+        QTransform::fromTranslate(target.left(), target.top());
     painter.setWorldTransform(parents * pageToTarget);
     renderer_->render(&painter, id, local);
     return result;
