@@ -4,6 +4,9 @@
 #include <QStatusBar>
 #include <QtDebug>
 
+#include <algorithm>
+#include <optional>
+
 #include "card_item.h"
 #include "deck_art.h"
 #include "deck_chooser.h"

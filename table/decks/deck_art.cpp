@@ -7,7 +7,6 @@
 #include <QtDebug>
 
 #include <algorithm>
-#include <cmath>
 
 #include "svg_deck.h"
 

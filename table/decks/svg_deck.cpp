@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
+#include <algorithm>
+
 #include "card_table.h"
 
 namespace corvane {
