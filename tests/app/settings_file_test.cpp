@@ -187,10 +187,9 @@ TEST(SettingsFile, AFailedWriteKeepsTheLastGoodFile) {
 TEST(SettingsFile, TwoWritersLoseNoCount) {
     QTemporaryDir folder;
     Game first, second, read;
-    first.Stats = {0, 5, 1};
-    ASSERT_TRUE(WriteSettingsFile(first, folder.path()));
+    first.Stats = second.Stats = {0, 5, 1};
     PerPlayer<int> countedFirst = first.Stats, countedSecond = first.Stats;
-    second.Stats = first.Stats;
+    ASSERT_TRUE(WriteSettingsFile(first, folder.path()));
     ++first.Stats[1];
     ++second.Stats[2];
     ASSERT_TRUE(AddToSettingsFile(first, folder.path(), countedFirst));
@@ -198,13 +197,10 @@ TEST(SettingsFile, TwoWritersLoseNoCount) {
     ReadSettingsFile(read, folder.path());
     EXPECT_EQ(read.Stats, (PerPlayer<int>{0, 6, 2}));
     EXPECT_EQ(second.Stats, read.Stats) << "the writer now shows what the file holds";
-    EXPECT_EQ(countedSecond, read.Stats);
-
     first.Stats = {};
     ASSERT_TRUE(AddToSettingsFile(first, folder.path(), countedFirst));
     ReadSettingsFile(read, folder.path());
     EXPECT_EQ(read.Stats, (PerPlayer<int>{}));
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{SettingsFileName});
 }
 
 }  // namespace
