@@ -130,6 +130,12 @@ void FrmMain::offerUnfinishedGame() {
                                     QDir::toNativeSeparators(journal_->setAside()).toStdString() +
                                     " and a new one begun.");
     }
+    if (journal_->busy()) {
+        ShowPlainMessage(game_, "The game journal " +
+                                    QDir::toNativeSeparators(journal_->file()).toStdString() +
+                                    " is in use by another program. It is left as it is, and "
+                                    "the games of this session are not kept in it.");
+    }
     if (game_.GameInProgress || runner_->running() || !journal_->unfinishedGame()) return;
     ShowMessage(game_,
                 game_.PlayerName +
@@ -166,8 +172,7 @@ FrmAbout& FrmMain::aboutBox() {
 }
 
 bool FrmMain::writeSettings(OnFailure onFailure) {
-    if (WriteSettingsFile(game_, settingsDirectory_)) {
-        statsInFile_ = game_.Stats;
+    if (AddToSettingsFile(game_, settingsDirectory_, statsInFile_)) {
         failedWriteTold_ = false;
         return true;
     }

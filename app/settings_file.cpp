@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QStringDecoder>
@@ -247,25 +248,70 @@ QString SettingsDirectory() {
         QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
 }
 
-void ReadSettingsFile(Game& g, const QString& directory) {
-    QFile file(QDir(directory).filePath(QLatin1String(SettingsFileName)));
-    QByteArray bytes;
-    if (file.open(QIODevice::ReadOnly)) bytes = file.read(MaxBytesRead);
-    ApplySettings(g, ParseSettings(bytes));
+namespace {
+
+// Held while the file is read and written again, by every copy of the program.
+constexpr int LockWaitMs = 3000;
+// The file's counts are 16-bit.
+constexpr int MaxCount = 32767;
+
+QString SettingsPath(const QString& directory) {
+    return QDir(directory).filePath(QLatin1String(SettingsFileName));
 }
 
-bool WriteSettingsFile(const Game& g, const QString& directory) {
-    if (!QDir().mkpath(directory)) return false;
-    QSaveFile file(QDir(directory).filePath(QLatin1String(SettingsFileName)));
+Settings ReadSettings(const QString& directory) {
+    QFile file(SettingsPath(directory));
+    QByteArray bytes;
+    if (file.open(QIODevice::ReadOnly)) bytes = file.read(MaxBytesRead);
+    return ParseSettings(bytes);
+}
+
+bool WriteSettings(const Settings& settings, const QString& directory) {
+    QSaveFile file(SettingsPath(directory));
     // Unbuffered, so that a short write on a full disk shows in the count written; a buffered one
     // reaches the disk only at commit, which does not report a short write.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
-    const QByteArray line = FormatSettings(SettingsOf(g));
+    const QByteArray line = FormatSettings(settings);
     if (file.write(line) != line.size()) {
         file.cancelWriting();
         return false;
     }
     return file.commit();
+}
+
+// The lock of the file in `directory`; only a holder that has died leaves it stale, however long
+// a live one holds it.
+bool Lock(QLockFile& lock, const QString& directory) {
+    if (!QDir().mkpath(directory)) return false;
+    lock.setStaleLockTime(0);
+    return lock.tryLock(LockWaitMs);
+}
+
+}  // namespace
+
+void ReadSettingsFile(Game& g, const QString& directory) {
+    ApplySettings(g, ReadSettings(directory));
+}
+
+bool WriteSettingsFile(const Game& g, const QString& directory) {
+    QLockFile lock(SettingsPath(directory) + QStringLiteral(".lock"));
+    return Lock(lock, directory) && WriteSettings(SettingsOf(g), directory);
+}
+
+bool AddToSettingsFile(Game& g, const QString& directory, std::array<int, 3>& counted) {
+    QLockFile lock(SettingsPath(directory) + QStringLiteral(".lock"));
+    if (!Lock(lock, directory)) return false;
+    Settings settings = SettingsOf(g);
+    // A file gone meanwhile loses nothing: the counts go on from those this copy knew.
+    const PerPlayer<int> now =
+        QFileInfo::exists(SettingsPath(directory)) ? ReadSettings(directory).Stats : counted;
+    for (int p = 1; p <= 2; ++p) {
+        if (g.Stats[p] < counted[p]) continue;
+        settings.Stats[p] = std::min(now[p] + g.Stats[p] - counted[p], MaxCount);
+    }
+    if (!WriteSettings(settings, directory)) return false;
+    g.Stats = counted = settings.Stats;
+    return true;
 }
 
 }  // namespace corvane

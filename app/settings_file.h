@@ -53,5 +53,12 @@ void ReadSettingsFile(Game& g, const QString& directory);
 // Replaces the file in `directory` with the game's current values, atomically: a failed write
 // leaves the last good file whole. False when the file could not be written.
 bool WriteSettingsFile(const Game& g, const QString& directory);
+// Writes the game's values as WriteSettingsFile does, but with the games won since `counted` (the
+// counts as this copy last wrote them) added to what the file holds at that moment, so that a
+// game another copy counted meanwhile is kept; a count below `counted` was erased and is written
+// as it is; a file gone meanwhile counts as holding `counted`. The file is read and written under
+// one lock. On success the game and `counted` hold
+// the counts now in the file.
+bool AddToSettingsFile(Game& g, const QString& directory, std::array<int, 3>& counted);
 
 }  // namespace corvane

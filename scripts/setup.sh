@@ -17,7 +17,7 @@ packages=(
     desktop-file-utils appstream
     qt6-speech-dev qt6-declarative-dev qt6-speech-speechd-plugin qt6-speech-flite-plugin
     speech-dispatcher
-    at-spi2-core dbus-x11 python3-pyatspi xvfb xauth xdotool
+    at-spi2-core dbus-x11 python3-pyatspi xvfb xauth xdotool x11-utils
 )
 
 missing=()

@@ -66,8 +66,11 @@ QString DefaultJournalFile() {
 Journal::Journal(const QString& file) : file_(file), connection_(NewConnectionName()) {
     QDir().mkpath(QFileInfo(file_).absolutePath());
     if (QFileInfo::exists(file_)) {
-        if (openFile() && usable()) {
-            open_ = true;
+        const Fitness fitness = openFile() ? this->fitness() : Fitness::Damaged;
+        open_ = fitness == Fitness::Usable;
+        busy_ = fitness == Fitness::Busy;
+        if (fitness != Fitness::Damaged) {
+            if (busy_) close();
             return;
         }
         close();
@@ -89,20 +92,44 @@ bool Journal::openFile() {
     return db.open();
 }
 
-// Ours, whole, and at our version. A new, empty file is none of these yet.
-bool Journal::usable() {
+namespace {
+
+// SQLITE_BUSY or SQLITE_LOCKED, with any extended code: another connection holds the file.
+bool IsBusy(const QSqlError& error) {
+    const int code = error.nativeErrorCode().toInt() & 0xFF;
+    return code == 5 || code == 6;
+}
+
+}  // namespace
+
+// Ours, whole, and at our version. A new, empty file is none of these yet. A file that another
+// program holds is not judged at all: what cannot be read now may be whole.
+Journal::Fitness Journal::fitness() {
     QSqlDatabase db = QSqlDatabase::database(connection_, false);
-    if (Value(db, QStringLiteral("PRAGMA integrity_check")).toString() != QLatin1String("ok")) {
+    bool busy = false;
+    const auto value = [&](const QString& sql) {
+        QSqlQuery query(db);
+        if (query.exec(sql) && query.next()) return query.value(0);
+        busy = busy || IsBusy(query.lastError());
+        return QVariant();
+    };
+    const auto exec = [&](const QString& sql) {
+        QSqlQuery query(db);
+        if (query.exec(sql)) return true;
+        busy = busy || IsBusy(query.lastError());
         return false;
-    }
-    if (Value(db, QStringLiteral("PRAGMA application_id")).toInt() != kApplicationId) return false;
-    if (Value(db, QStringLiteral("PRAGMA user_version")).toInt() != kSchemaVersion) return false;
+    };
     // Each action is on the disk before the game goes on; and another program that holds the
     // file locked would leave the game no room to write.
-    return Value(db, QStringLiteral("PRAGMA journal_mode=WAL")).toString() ==
-               QLatin1String("wal") &&
-           Exec(db, QStringLiteral("PRAGMA synchronous=FULL")) &&
-           Exec(db, QStringLiteral("BEGIN IMMEDIATE")) && Exec(db, QStringLiteral("ROLLBACK"));
+    const bool usable =
+        value(QStringLiteral("PRAGMA integrity_check")).toString() == QLatin1String("ok") &&
+        value(QStringLiteral("PRAGMA application_id")).toInt() == kApplicationId &&
+        value(QStringLiteral("PRAGMA user_version")).toInt() == kSchemaVersion &&
+        value(QStringLiteral("PRAGMA journal_mode=WAL")).toString() == QLatin1String("wal") &&
+        exec(QStringLiteral("PRAGMA synchronous=FULL")) &&
+        exec(QStringLiteral("BEGIN IMMEDIATE")) && exec(QStringLiteral("ROLLBACK"));
+    if (usable) return Fitness::Usable;
+    return busy ? Fitness::Busy : Fitness::Damaged;
 }
 
 bool Journal::createSchema() {
@@ -118,7 +145,7 @@ bool Journal::createSchema() {
         db.rollback();
         return false;
     }
-    return usable();
+    return fitness() == Fitness::Usable;
 }
 
 // The damaged file and its write-ahead log go aside together under one dated name.

@@ -17,7 +17,8 @@ QString DefaultJournalFile();
 // The game journal: a small SQLite database that keeps the game in progress as its start and
 // every action of the person, one short transaction each, written ahead of the action; and every
 // finished game's history. A file that cannot be opened, fails its integrity check or is not a
-// journal at all is renamed aside under a dated name (never deleted) and a new one begun.
+// journal at all is renamed aside under a dated name (never deleted) and a new one begun; one that
+// another program holds is left alone.
 // Without a usable file (a read-only folder) the journal keeps nothing and the game goes on.
 class Journal {
 public:
@@ -30,6 +31,8 @@ public:
     const QString& file() const { return file_; }
     // Where a damaged file was put at opening; empty when none was.
     const QString& setAside() const { return setAside_; }
+    // Another program held the file at opening: it was left as it was, and nothing is kept.
+    bool busy() const { return busy_; }
 
     // A new game in progress. Any game still unfinished is given up in its favour.
     qint64 beginGame(const GameStart& start);
@@ -48,7 +51,8 @@ public:
 
 private:
     bool openFile();
-    bool usable();
+    enum class Fitness { Usable, Damaged, Busy };
+    Fitness fitness();
     void putAside();
     bool createSchema();
     void close();
@@ -57,6 +61,7 @@ private:
     QString connection_;
     QString setAside_;
     bool open_ = false;
+    bool busy_ = false;
 };
 
 }  // namespace corvane

@@ -1,5 +1,6 @@
 #include "replay_table.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "game_state.h"
@@ -7,7 +8,11 @@
 namespace corvane {
 
 ReplayTable::ReplayTable(Game& g, std::vector<JournaledAction> actions, Table& live)
-    : g_(g), actions_(std::move(actions)), live_(live) {}
+    : g_(g), actions_(std::move(actions)), live_(live) {
+    for (const Control label : {Control::LblPlayer, Lblpname(0), Lblpname(1)}) {
+        record_.SetControlCaption(label, g.PlayerName);
+    }
+}
 
 bool ReplayTable::actNow() {
     bool acted = false;
@@ -27,11 +32,31 @@ void ReplayTable::handOver() {
         live_.MoveCard(card, picture.Left, picture.Top);
         live_.SetCardVisible(card, picture.Visible);
     }
-    for (const int card : record_.StackingOrder()) live_.BringCardToFront(card);
     for (int i = 0; i < ControlCount; ++i) {
         const auto control = static_cast<Control>(i);
         live_.SetControlCaption(control, record_.Controls[i].Caption);
         live_.SetControlVisible(control, record_.Controls[i].Visible);
+    }
+    // Cards and panels come to the front in the order they did during the replay, so that an
+    // open declaring panel lies over the cards dealt before it. Cards never fronted go first.
+    struct Fronted {
+        std::uint64_t When;
+        int Card;  // 0 for a control
+        int Control;
+    };
+    std::vector<Fronted> order;
+    for (int card = 1; card <= CardCount; ++card) order.push_back({cardFront_[card], card, 0});
+    for (int i = 0; i < ControlCount; ++i) {
+        if (controlFront_[i] != 0) order.push_back({controlFront_[i], 0, i});
+    }
+    std::stable_sort(order.begin(), order.end(),
+                     [](const Fronted& a, const Fronted& b) { return a.When < b.When; });
+    for (const Fronted& item : order) {
+        if (item.Card != 0) {
+            live_.BringCardToFront(item.Card);
+        } else {
+            live_.BringControlToFront(static_cast<Control>(item.Control));
+        }
     }
     for (int panel = 1; panel <= 4; ++panel) {
         live_.SetStatusPanel(panel, record_.Panels[panel].Text, record_.Panels[panel].Image);
@@ -47,6 +72,7 @@ void ReplayTable::MoveCard(int card, int left, int top) {
     current().MoveCard(card, left, top);
 }
 void ReplayTable::BringCardToFront(int card) {
+    if (replaying_) cardFront_[card] = ++fronted_;
     current().BringCardToFront(card);
 }
 void ReplayTable::SetCardVisible(int card, bool visible) {
@@ -59,6 +85,7 @@ void ReplayTable::SetControlVisible(Control control, bool visible) {
     current().SetControlVisible(control, visible);
 }
 void ReplayTable::BringControlToFront(Control control) {
+    if (replaying_) controlFront_[static_cast<int>(control)] = ++fronted_;
     current().BringControlToFront(control);
 }
 void ReplayTable::SetStatusPanel(int panel, const std::string& text, int image) {

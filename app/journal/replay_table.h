@@ -1,6 +1,8 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
+#include <cstdint>
 #include <vector>
 
 #include "game_record.h"
@@ -11,7 +13,9 @@ namespace corvane {
 // Plays a journaled game again without showing anything or waiting: each recorded action is
 // carried out at the moment of the game it came at. Once none is left, at the next wait for the
 // person, the table as it then stands goes over to `live` (cards, captions, panels, the window
-// caption), the game is attached to `live`, and the wait goes on there.
+// caption, and which card or panel lies in front of which), the game is attached to `live`, and
+// the wait goes on there. The replay starts from the table as start-up left it, with the game's
+// name on the name labels and score frames.
 class ReplayTable final : public Table {
 public:
     ReplayTable(Game& g, std::vector<JournaledAction> actions, Table& live);
@@ -49,6 +53,10 @@ private:
     Table& live_;
     HeadlessTable record_;
     bool replaying_ = true;
+    // When each card and control last came to the front during the replay; 0 for never.
+    std::uint64_t fronted_ = 0;
+    std::array<std::uint64_t, CardCount + 1> cardFront_{};
+    std::array<std::uint64_t, ControlCount> controlFront_{};
 };
 
 }  // namespace corvane

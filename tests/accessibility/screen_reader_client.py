@@ -55,8 +55,9 @@ def hand(app):
 
 
 def key(name):  # clicked into the window first, to give it the keyboard
-    window = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(PID)],
-                            capture_output=True, text=True).stdout.split()[0]
+    window = wait_for("visible window", lambda: subprocess.run(
+        ["xdotool", "search", "--onlyvisible", "--pid", str(PID)],
+        capture_output=True, text=True).stdout.split()[0])
     subprocess.run(["xdotool", "mousemove", "--window", window, "300", "200", "click", "1",
                     "key", name], check=True)
 

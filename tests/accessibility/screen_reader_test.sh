@@ -15,11 +15,18 @@ work=$(mktemp -d)
 pids=()
 trap 'kill "${pids[@]}" 2>/dev/null || true; wait; rm -rf "$work"' EXIT
 
-# Xvfb picks a free display itself and writes its number.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+# Xvfb picks a free display itself and writes its number. It must not reset when its last client
+# leaves (its default), or a client going away takes the display from under the program starting.
+Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
 pids+=($!)
-for _ in $(seq 100); do [[ -s "$work/display" ]] && break; sleep 0.05; done
+# A loaded machine starts it slowly; everything after waits until the display answers.
+for _ in $(seq 600); do
+    [[ -s "$work/display" ]] && DISPLAY=":$(cat "$work/display")" xdpyinfo >/dev/null 2>&1 && break
+    sleep 0.05
+done
+[[ -s "$work/display" ]] || { echo "FAIL: Xvfb gave no display" >&2; exit 1; }
 export DISPLAY=":$(cat "$work/display")"
+xdpyinfo >/dev/null || { echo "FAIL: display $DISPLAY does not answer" >&2; exit 1; }
 
 /usr/libexec/at-spi-bus-launcher --launch-immediately &
 pids+=($!)

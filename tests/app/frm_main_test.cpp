@@ -106,27 +106,61 @@ TEST_F(MainWindowTest, ShowsWhatTheGameLaidOutEvenWhenResizedDuringTheDeal) {
 }
 
 // A game the system closed in the middle comes back where it stood: every card, caption and panel
-// as a recording table shows after the same clicks.
+// as a recording table shows after the same clicks, with the person's own name, and the open
+// declaring panel in front of the cards as in the window never closed.
 TEST_F(MainWindowTest, ContinuesAGameTheSystemClosedWhereItStood) {
     const auto firstHeld = [](const Game& game) { return CardsToChoose(game).Held.front(); };
+    // What lies in front of what: the shown cards and panels from the back to the front.
+    const auto stacking = [this] {
+        std::vector<QGraphicsItem*> items;
+        for (int i = 1; i <= CardCount; ++i) items.push_back(window.scene().card(i));
+        for (int c = 0; c < ControlCount; ++c) {
+            ControlItem* item = window.scene().control(static_cast<Control>(c));
+            if (item->parentItem() == nullptr) items.push_back(item);
+        }
+        std::erase_if(items, [](const QGraphicsItem* item) { return !item->isVisible(); });
+        std::stable_sort(items.begin(), items.end(),
+                         [](const QGraphicsItem* a, const QGraphicsItem* b) {
+                             return a->zValue() < b->zValue();
+                         });
+        return items;
+    };
     Game played;
     HeadlessTable expected;
     BuildCardTable(played);
     played.AttachTable(&expected);
-    StartUp(played);
-    for (Game* game : {&played, &g}) Prepare(*game, 4242, PlayerTarvish);
-    int waits = 0;
+    // A name from the settings file, as the window's start-up shows it.
+    for (Game* game : {&played, &g}) {
+        game->PlayerName = "Ada Quill";
+        StartUp(*game);
+        Prepare(*game, 1, PlayerPerson);
+    }
+    // Cards played until the person may declare.
+    int clicks = 0;
     expected.OnWaitForPlayer = [&] {
-        if (++waits <= 2) PicCard_Click(played, firstHeld(played));
+        if (!IsVisible(played, Control::FramDeclare) && clicks < 40) {
+            ++clicks;
+            PicCard_Click(played, firstHeld(played));
+        }
     };
     NewGame(played);
+    ASSERT_TRUE(IsVisible(played, Control::FramDeclare)) << "the seed leads to a declaring turn";
 
-    atWaits = {[&] { window.runner().clickCard(firstHeld(g)); },
-               [&] { window.runner().clickCard(firstHeld(g)); }, [&] { window.runner().stop(); }};
+    std::vector<QGraphicsItem*> uninterrupted;
+    for (int i = 0; i <= clicks; ++i) {
+        atWaits.push_back([&] {
+            deadline.start();
+            if (!IsVisible(g, Control::FramDeclare)) return window.runner().clickCard(firstHeld(g));
+            uninterrupted = stacking();
+            window.runner().stop();
+        });
+    }
     window.newGame();
+    ASSERT_FALSE(uninterrupted.empty()) << "the window came to the same declaring turn";
     ClearTable(g);
     atWaits = {[&] {
         ExpectSameTable(expected);
+        EXPECT_EQ(stacking(), uninterrupted);
         window.runner().stop();
     }};
     window.continueLastGame();

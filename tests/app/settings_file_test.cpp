@@ -182,5 +182,26 @@ TEST(SettingsFile, AFailedWriteKeepsTheLastGoodFile) {
     EXPECT_EQ(SettingsOf(g), Make(0, 0, 75, "Player", 1000));
 }
 
+// Two copies that both read the file at start and each count a game: the file keeps both wins,
+// and an erase by one of them is kept as it is.
+TEST(SettingsFile, TwoWritersLoseNoCount) {
+    QTemporaryDir folder;
+    Game first, second, read;
+    first.Stats = second.Stats = {0, 5, 1};
+    PerPlayer<int> countedFirst = first.Stats, countedSecond = first.Stats;
+    ASSERT_TRUE(WriteSettingsFile(first, folder.path()));
+    ++first.Stats[1];
+    ++second.Stats[2];
+    ASSERT_TRUE(AddToSettingsFile(first, folder.path(), countedFirst));
+    ASSERT_TRUE(AddToSettingsFile(second, folder.path(), countedSecond));
+    ReadSettingsFile(read, folder.path());
+    EXPECT_EQ(read.Stats, (PerPlayer<int>{0, 6, 2}));
+    EXPECT_EQ(second.Stats, read.Stats) << "the writer now shows what the file holds";
+    first.Stats = {};
+    ASSERT_TRUE(AddToSettingsFile(first, folder.path(), countedFirst));
+    ReadSettingsFile(read, folder.path());
+    EXPECT_EQ(read.Stats, (PerPlayer<int>{}));
+}
+
 }  // namespace
 }  // namespace corvane

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -180,6 +181,51 @@ TEST_F(HandEnd, WhenTarvishFindsNoCardNoTrickIsDecidedAndTheHandEnds) {
         EXPECT_FALSE(g.GameInProgress);
         EXPECT_EQ(Shown(Control::LblInfo), "Press F2 for new game, or Ctrl X to Exit");
     }
+}
+
+// A hand nobody can act in is given up where it waits: no card goes anywhere after.
+TEST_F(HandEnd, AHandNobodyCanActInIsGivenUpWhereItWaits) {
+    std::vector<int> places;
+    table.OnWaitForPlayer = [&] {
+        for (const CardRecord& card : g.CardTable) places.push_back(card.Location);
+    };
+    NewGame(g);
+    ASSERT_FALSE(places.empty()) << "the game came to a wait";
+    EXPECT_FALSE(g.GameInProgress);
+    for (std::size_t i = 0; i < places.size(); ++i) {
+        EXPECT_EQ(g.CardTable[i % g.CardTable.size()].Location, places[i]) << i;
+    }
+}
+
+// The knock is offered while the person alone is at the target, and taken back once Tarvish is
+// there too, whether the target is looked at again or a trick of Tarvish's takes it back.
+TEST_F(HandEnd, TheKnockIsOfferedOnlyWhileThePersonAloneIsAtTheTargetAndWinsOnce) {
+    g.GameInProgress = g.Round1 = true;
+    g.TargetScore = 1000;
+    const struct {
+        int Person, Tarvish;
+        void (*Look)(Game&);
+        bool Offered;
+    } rows[] = {{1000, 500, CheckTarget, true},
+                {1000, 1000, CheckTarget, false},
+                {1010, 600, CheckTarget, true},
+                {1010, 1020, WithdrawLostKnock, false}};
+    for (const auto& row : rows) {
+        g.GameTotal = {0, row.Person, row.Tarvish};
+        row.Look(g);
+        EXPECT_EQ(IsVisible(g, Control::LblKnock), row.Offered) << row.Person << ":" << row.Tarvish;
+        EXPECT_TRUE(g.GameInProgress);
+    }
+    // Taken, it wins once: a second click during its pauses knocks no second time.
+    g.GameTotal = {0, 1000, 500};
+    CheckTarget(g);
+    int clicks = 0;
+    hook.OnPause = [&] {
+        if (clicks++ == 0) LblKnock_Click(g);
+    };
+    LblKnock_Click(g);
+    EXPECT_EQ(std::count(table.Sounds.begin(), table.Sounds.end(), Sound::Knock), 1);
+    EXPECT_EQ(TitlesOf(table), "You win game");
 }
 
 }  // namespace
