@@ -5,6 +5,7 @@
 #include "display.h"
 #include "game_state.h"
 #include "hand_flow.h"
+#include "expert/levels.h"
 
 namespace corvane {
 
@@ -71,7 +72,7 @@ void Perform(Game& g, const PersonAction& action) {
             }
             break;
         case PersonAction::Kind::Level:
-            g.TarvishLevel = action.Value == 1 ? OpponentLevel::Expert : OpponentLevel::Classic;
+            g.TarvishLevel = LevelNumbered(action.Value);
             break;
     }
 }

@@ -4,18 +4,48 @@
 
 #include "declarations.h"
 #include "display.h"
+#include "levels.h"
 #include "policy.h"
 #include "search.h"
 
 namespace corvane {
 
+namespace {
+
+// A level plays the plain-sense choice in its share of decisions, picked by the view, so that
+// the choice stays a function of what the player sees.
+bool PlaysPlainly(const expert::View& view, const LevelSettings& settings) {
+    return settings.PlainShare > 0 &&
+           static_cast<int>((expert::ViewSeed(view) >> 20) % 100) < settings.PlainShare;
+}
+
+}  // namespace
+
+int LevelChooseCard(const Game& g, int player, OpponentLevel level) {
+    const LevelSettings& settings = SettingsOf(level);
+    const expert::View view = expert::ViewOf(g, player);
+    if (PlaysPlainly(view, settings)) return expert::BaselineCard(view.State, player);
+    return expert::SearchCard(view, settings.Search);
+}
+
+ExpertMeld LevelChooseMeld(const Game& g, int player, OpponentLevel level) {
+    const LevelSettings& settings = SettingsOf(level);
+    const expert::View view = expert::ViewOf(g, player);
+    // Without the search, the meld worth most first: whatever is held back may never find
+    // another trick to follow.
+    const expert::MeldOption meld = settings.SearchDeclaring
+                                        ? expert::SearchMeld(view, settings.Search)
+                                        : expert::BestMeld(view.State, player);
+    return {meld.Kind, meld.Suit};
+}
+
 int ExpertChooseCard(const Game& g, int player) {
-    return expert::SearchCard(expert::ViewOf(g, player), expert::ExpertSearch);
+    return LevelChooseCard(g, player, StrongestLevel);
 }
 
 int ExpertTarvishCard(Game& g) {
     const std::int64_t start = g.Display().TickCount();
-    const int card = ExpertChooseCard(g, PlayerTarvish);
+    const int card = LevelChooseCard(g, PlayerTarvish, g.TarvishLevel);
     g.ThinkingTime = g.Display().TickCount() - start;
     return card;
 }
@@ -29,9 +59,7 @@ int BaselineChooseCard(const Game& g, int player) {
 }
 
 ExpertMeld ExpertChooseMeld(const Game& g, int player) {
-    // The meld worth most first: whatever is held back may never find another trick to follow.
-    const expert::MeldOption best = expert::BestMeld(expert::ViewOf(g, player).State, player);
-    return {best.Kind, best.Suit};
+    return LevelChooseMeld(g, player, StrongestLevel);
 }
 
 void MakeDeclaration(Game& g, int player, ExpertMeld meld) {
@@ -70,7 +98,7 @@ void MakeDeclaration(Game& g, int player, ExpertMeld meld) {
 }
 
 void ExpertTarvishDeclare(Game& g) {
-    MakeDeclaration(g, PlayerTarvish, ExpertChooseMeld(g, PlayerTarvish));
+    MakeDeclaration(g, PlayerTarvish, LevelChooseMeld(g, PlayerTarvish, g.TarvishLevel));
     if (!g.MeldMade) SetCaption(g, Control::LblInfo, "Tarvish not melding");
     g.MeldMade = false;
     g.PauseTime = g.Speed;

@@ -11,19 +11,24 @@
 
 namespace corvane {
 
-// The card `player` should play now, leading or following, in either round.
-int ExpertChooseCard(const Game& g, int player);
-
-// Tarvish's card at the Expert level; the time it took comes off the next pause.
-int ExpertTarvishCard(Game& g);
-
 // A declaration to make in a declaring turn: a meld kind (MeldDix ... MeldFourAces) and, for a
 // marriage, its suit; Kind 0 to make none.
 struct ExpertMeld {
     int Kind = 0;
     int Suit = 0;
 };
+
+// The card `player` plays now at `level` (any but Classic), leading or following, in either
+// round; and its declaration in a declaring turn.
+int LevelChooseCard(const Game& g, int player, OpponentLevel level);
+ExpertMeld LevelChooseMeld(const Game& g, int player, OpponentLevel level);
+
+// The same at the strongest level, as the hints give them.
+int ExpertChooseCard(const Game& g, int player);
 ExpertMeld ExpertChooseMeld(const Game& g, int player);
+
+// Tarvish's card at its level; the time it took comes off the next pause.
+int ExpertTarvishCard(Game& g);
 
 // The declaring panel's button that makes `meld`, by its design name; Cancel for none. A
 // marriage is made in two presses: "CmdMakeMarriage", then its suit in the marriage panel.
@@ -33,7 +38,7 @@ std::string DeclaringButton(const ExpertMeld& meld, bool marriagePanelShown);
 // whether it was made.
 void MakeDeclaration(Game& g, int player, ExpertMeld meld);
 
-// Tarvish's declaring turn at the Expert level: the chosen declaration, made by the routines
+// Tarvish's declaring turn at its level: the chosen declaration, made by the routines
 // every declaration uses.
 void ExpertTarvishDeclare(Game& g);
 

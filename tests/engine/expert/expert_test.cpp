@@ -23,7 +23,7 @@ std::vector<PerPlayer<int>> PlaySeededGames(int games, std::vector<Game>* positi
     Game g;
     BuildCardTable(g);
     g.TarvishLevel = OpponentLevel::Expert;
-    StrategyPerson person(g, BaselineChooseCard);
+    StrategyPerson person(g, OpponentLevel::Baseline);
     HeadlessTable table;
     table.OnWaitForPlayer = [&] {
         if (WaitsForPersonsCard(g)) positions->push_back(g);

@@ -1,0 +1,60 @@
+#include "levels.h"
+
+namespace corvane {
+
+namespace {
+
+using expert::Draws;
+
+// Calibrated with bench/expert_strength so that each level wins about 70 % of its games against
+// the one below it, from both seats.
+struct LevelEntry {
+    OpponentLevel Level;
+    const char* Name;
+    LevelSettings Settings;
+};
+constexpr LevelEntry kLevels[] = {
+    {OpponentLevel::Classic, "Classic", {}},
+    {OpponentLevel::Beginner, "Beginner", {{8, Draws::FixedPerPlayer, false, 400, 40}, 0, false}},
+    {OpponentLevel::Casual, "Casual", {{8, Draws::FixedPerPlayer, false, 400, 15}, 0, false}},
+    {OpponentLevel::Club, "Club", {{16, Draws::FixedPerPlayer, true, 400, 6}, 0, false}},
+    {OpponentLevel::Expert, "Expert", {{320, Draws::FixedPerPlayer, true, 400, 0, 6, 48}, 0, true}},
+    {OpponentLevel::Master, "Master", {{640, Draws::FixedPerPlayer, true, 400, 0, 8, 64}, 0, true}},
+    // The yardsticks: plain sense alone, the plain 40-deal search, and the Expert as it was.
+    {OpponentLevel::Baseline, "Baseline", {{0, Draws::InStockOrder, false, 0}, 100, false}},
+    {OpponentLevel::PlainSearch, "Plain search", {expert::PlainSearch, 0, false}},
+    {OpponentLevel::OldExpert, "Old Expert", {expert::ExpertSearch, 0, false}},
+};
+
+const LevelEntry& EntryOf(OpponentLevel level) {
+    for (const LevelEntry& entry : kLevels) {
+        if (entry.Level == level) return entry;
+    }
+    return kLevels[0];
+}
+
+}  // namespace
+
+const LevelSettings& SettingsOf(OpponentLevel level) {
+    return EntryOf(level).Settings;
+}
+
+const char* OpponentLevelName(OpponentLevel level) {
+    return EntryOf(level).Name;
+}
+
+OpponentLevel LevelNamed(const std::string& name) {
+    for (const LevelEntry& entry : kLevels) {
+        if (name == entry.Name) return entry.Level;
+    }
+    return OpponentLevel::Classic;
+}
+
+OpponentLevel LevelNumbered(int number) {
+    for (const LevelEntry& entry : kLevels) {
+        if (static_cast<int>(entry.Level) == number) return entry.Level;
+    }
+    return OpponentLevel::Classic;
+}
+
+}  // namespace corvane
