@@ -27,11 +27,12 @@ struct Match {
 // The ladder: each level against the plain-sense baseline and against the level below it, then
 // the top against the plain 40-deal search, and the Expert against the Expert as it was.
 constexpr Match kMatches[] = {
-    {L::Baseline, L::Classic}, {L::Beginner, L::Baseline}, {L::Casual, L::Baseline},
-    {L::Club, L::Baseline},    {L::Expert, L::Baseline},   {L::Master, L::Baseline},
-    {L::Beginner, L::Classic}, {L::Casual, L::Beginner},   {L::Club, L::Casual},
-    {L::Expert, L::Club},      {L::Master, L::Expert},     {L::Master, L::PlainSearch},
-    {L::Expert, L::OldExpert}, {L::Master, L::OldExpert},
+    {L::Baseline, L::Classic}, {L::Beginner, L::Baseline},    {L::Casual, L::Baseline},
+    {L::Club, L::Baseline},    {L::Seasoned, L::Baseline},    {L::Expert, L::Baseline},
+    {L::Master, L::Baseline},  {L::Beginner, L::Classic},     {L::Casual, L::Beginner},
+    {L::Club, L::Casual},      {L::Seasoned, L::Club},        {L::Expert, L::Seasoned},
+    {L::Master, L::Expert},    {L::Master, L::PlainSearch},   {L::Expert, L::OldExpert},
+    {L::Master, L::OldExpert},
 };
 
 // Plays `games` seeded games; returns how many the person won.

@@ -15,11 +15,12 @@ struct LevelEntry {
 };
 constexpr LevelEntry kLevels[] = {
     {OpponentLevel::Classic, "Classic", {}},
-    {OpponentLevel::Beginner, "Beginner", {{8, Draws::FixedPerPlayer, false, 400, 40}, 0, false}},
-    {OpponentLevel::Casual, "Casual", {{8, Draws::FixedPerPlayer, false, 400, 15}, 0, false}},
-    {OpponentLevel::Club, "Club", {{16, Draws::FixedPerPlayer, true, 400, 6}, 0, false}},
-    {OpponentLevel::Expert, "Expert", {{320, Draws::FixedPerPlayer, true, 400, 0, 6, 48}, 0, true}},
-    {OpponentLevel::Master, "Master", {{640, Draws::FixedPerPlayer, true, 400, 0, 8, 64}, 0, true}},
+    {OpponentLevel::Beginner, "Beginner", {{8, Draws::FixedPerPlayer, false, 400, 17}, 0, false}},
+    {OpponentLevel::Casual, "Casual", {{8, Draws::FixedPerPlayer, false, 400, 12}, 0, false}},
+    {OpponentLevel::Club, "Club", {{8, Draws::FixedPerPlayer, false, 400, 7}, 0, false}},
+    {OpponentLevel::Seasoned, "Seasoned", {{16, Draws::FixedPerPlayer, true, 400, 4}, 0, false}},
+    {OpponentLevel::Expert, "Expert", {{640, Draws::FixedPerPlayer, true, 400, 0, 4, 10}, 0, true}},
+    {OpponentLevel::Master, "Master", {{1200, Draws::FixedPerPlayer, true, 400, 0, 4, 10}, 0, true}},
     // The yardsticks: plain sense alone, the plain 40-deal search, and the Expert as it was.
     {OpponentLevel::Baseline, "Baseline", {{0, Draws::InStockOrder, false, 0}, 100, false}},
     {OpponentLevel::PlainSearch, "Plain search", {expert::PlainSearch, 0, false}},

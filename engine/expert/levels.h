@@ -19,8 +19,8 @@ struct LevelSettings {
 
 // The levels the Options menu offers, weakest first.
 inline constexpr OpponentLevel OfferedLevels[] = {
-    OpponentLevel::Classic, OpponentLevel::Beginner, OpponentLevel::Casual,
-    OpponentLevel::Club,    OpponentLevel::Expert,   OpponentLevel::Master};
+    OpponentLevel::Classic,  OpponentLevel::Beginner, OpponentLevel::Casual, OpponentLevel::Club,
+    OpponentLevel::Seasoned, OpponentLevel::Expert,   OpponentLevel::Master};
 // The level of the hints.
 inline constexpr OpponentLevel StrongestLevel = OpponentLevel::Master;
 
