@@ -11,11 +11,11 @@
 #include "card_focus.h"
 #include "display.h"
 #include "expert/expert.h"
+#include "expert/levels.h"
 #include "frm_main.h"
 #include "hand_flow.h"
 #include "table_scene.h"
 #include "window_table.h"
-#include "expert/levels.h"
 
 namespace corvane {
 
@@ -44,7 +44,8 @@ void FrmMain::buildExpertMenus(QMenu* play, QMenu* options) {
 
     levelNote_ = new QLabel(statusBar());
     levelNote_->setObjectName(QStringLiteral("TarvishLevel"));
-    levelNote_->setToolTip(QStringLiteral("Options, Tarvish Plays: Classic, or a level from Beginner to Master"));
+    levelNote_->setToolTip(
+        QStringLiteral("Options, Tarvish Plays: Classic, or a level from Beginner to Master"));
     levelNote_->setContentsMargins(6, 0, 4, 0);
     statusBar()->addPermanentWidget(levelNote_);
     setTarvishLevel(preferences_.tarvishLevel());

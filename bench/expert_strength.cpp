@@ -27,11 +27,11 @@ struct Match {
 // The ladder: each level against the plain-sense baseline and against the level below it, then
 // the top against the plain 40-deal search, and the Expert against the Expert as it was.
 constexpr Match kMatches[] = {
-    {L::Baseline, L::Classic}, {L::Beginner, L::Baseline},    {L::Casual, L::Baseline},
-    {L::Club, L::Baseline},    {L::Seasoned, L::Baseline},    {L::Expert, L::Baseline},
-    {L::Master, L::Baseline},  {L::Beginner, L::Classic},     {L::Casual, L::Beginner},
-    {L::Club, L::Casual},      {L::Seasoned, L::Club},        {L::Expert, L::Seasoned},
-    {L::Master, L::Expert},    {L::Master, L::PlainSearch},   {L::Expert, L::OldExpert},
+    {L::Baseline, L::Classic}, {L::Beginner, L::Baseline},  {L::Casual, L::Baseline},
+    {L::Club, L::Baseline},    {L::Seasoned, L::Baseline},  {L::Expert, L::Baseline},
+    {L::Master, L::Baseline},  {L::Beginner, L::Classic},   {L::Casual, L::Beginner},
+    {L::Club, L::Casual},      {L::Seasoned, L::Club},      {L::Expert, L::Seasoned},
+    {L::Master, L::Expert},    {L::Master, L::PlainSearch}, {L::Expert, L::OldExpert},
     {L::Master, L::OldExpert},
 };
 
@@ -82,8 +82,8 @@ int main(int argc, char** argv) {
         const double seconds =
             std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         std::printf("%2d %-12s against %-12s %5.1f %% +- %4.1f (%d of %d)", number,
-                    OpponentLevelName(match.First), OpponentLevelName(match.Second),
-                    100.0 * share, Interval(share, played), wins, played);
+                    OpponentLevelName(match.First), OpponentLevelName(match.Second), 100.0 * share,
+                    Interval(share, played), wins, played);
         if (bothSeats) {
             // The person's seat: the first side's wins as the person, the second's as the person.
             const int personSeat = asPerson + (games - asTarvish);

@@ -30,7 +30,17 @@ ControlState DesignState(Control control);
 // sampled deals. The numbers are kept in journals, so Classic and Expert keep 0 and 1; the last
 // three are the strength tool's yardsticks and are never offered.
 enum class OpponentLevel {
-    Classic, Expert, Beginner, Casual, Club, Seasoned, Master, Baseline, PlainSearch, OldExpert };
+    Classic,
+    Expert,
+    Beginner,
+    Casual,
+    Club,
+    Seasoned,
+    Master,
+    Baseline,
+    PlainSearch,
+    OldExpert
+};
 
 // Per-player arrays are indexed by the player number 1 or 2; element 0 is unused.
 template <typename T>

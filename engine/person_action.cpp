@@ -3,9 +3,9 @@
 #include "card_layout.h"
 #include "declarations.h"
 #include "display.h"
+#include "expert/levels.h"
 #include "game_state.h"
 #include "hand_flow.h"
-#include "expert/levels.h"
 
 namespace corvane {
 

@@ -18,10 +18,10 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "expert/levels.h"
 #include "history_charts.h"
 #include "history_csv.h"
 #include "journal.h"
-#include "expert/levels.h"
 
 namespace corvane {
 

@@ -4,8 +4,8 @@
 
 #include <map>
 
-#include "journal.h"
 #include "expert/levels.h"
+#include "journal.h"
 
 namespace corvane {
 

@@ -5,27 +5,12 @@
 #include "declarations.h"
 #include "display.h"
 #include "levels.h"
-#include "policy.h"
 #include "search.h"
 
 namespace corvane {
 
-namespace {
-
-// A level plays the plain-sense choice in its share of decisions, picked by the view, so that
-// the choice stays a function of what the player sees.
-bool PlaysPlainly(const expert::View& view, const LevelSettings& settings) {
-    return settings.PlainShare > 0 &&
-           static_cast<int>((expert::ViewSeed(view) >> 20) % 100) < settings.PlainShare;
-}
-
-}  // namespace
-
 int LevelChooseCard(const Game& g, int player, OpponentLevel level) {
-    const LevelSettings& settings = SettingsOf(level);
-    const expert::View view = expert::ViewOf(g, player);
-    if (PlaysPlainly(view, settings)) return expert::BaselineCard(view.State, player);
-    return expert::SearchCard(view, settings.Search);
+    return expert::SearchCard(expert::ViewOf(g, player), SettingsOf(level).Search);
 }
 
 ExpertMeld LevelChooseMeld(const Game& g, int player, OpponentLevel level) {
@@ -48,14 +33,6 @@ int ExpertTarvishCard(Game& g) {
     const int card = LevelChooseCard(g, PlayerTarvish, g.TarvishLevel);
     g.ThinkingTime = g.Display().TickCount() - start;
     return card;
-}
-
-int PlainSearchChooseCard(const Game& g, int player) {
-    return expert::SearchCard(expert::ViewOf(g, player), expert::PlainSearch);
-}
-
-int BaselineChooseCard(const Game& g, int player) {
-    return expert::BaselineCard(expert::ViewOf(g, player).State, player);
 }
 
 ExpertMeld ExpertChooseMeld(const Game& g, int player) {

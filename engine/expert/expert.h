@@ -4,8 +4,8 @@
 
 #include "game_state.h"
 
-// The Expert: a player that chooses by searching sampled deals, for Tarvish at the Expert level
-// and for the person's hints. Every choice is a function of the game as the player sees it
+// The Expert: a player that chooses by searching sampled deals, for Tarvish at every level but
+// Classic and for the person's hints. Every choice is a function of the game as the player sees it
 // (its own cards, the cards played, the declared cards, the up card), never of the cards hidden
 // from it, and a copy of a game chooses exactly as the original.
 
@@ -41,10 +41,5 @@ void MakeDeclaration(Game& g, int player, ExpertMeld meld);
 // Tarvish's declaring turn at its level: the chosen declaration, made by the routines
 // every declaration uses.
 void ExpertTarvishDeclare(Game& g);
-
-// The yardsticks of the strength tool: a plain 40-deal search, and the plain-sense player it
-// plays out with.
-int PlainSearchChooseCard(const Game& g, int player);
-int BaselineChooseCard(const Game& g, int player);
 
 }  // namespace corvane

@@ -15,16 +15,16 @@ struct LevelEntry {
 };
 constexpr LevelEntry kLevels[] = {
     {OpponentLevel::Classic, "Classic", {}},
-    {OpponentLevel::Beginner, "Beginner", {{8, Draws::FixedPerPlayer, false, 400, 17}, 0, false}},
-    {OpponentLevel::Casual, "Casual", {{8, Draws::FixedPerPlayer, false, 400, 12}, 0, false}},
-    {OpponentLevel::Club, "Club", {{8, Draws::FixedPerPlayer, false, 400, 7}, 0, false}},
-    {OpponentLevel::Seasoned, "Seasoned", {{16, Draws::FixedPerPlayer, true, 400, 4}, 0, false}},
-    {OpponentLevel::Expert, "Expert", {{640, Draws::FixedPerPlayer, true, 400, 0, 4, 10}, 0, true}},
-    {OpponentLevel::Master, "Master", {{1200, Draws::FixedPerPlayer, true, 400, 0, 4, 10}, 0, true}},
+    {OpponentLevel::Beginner, "Beginner", {{8, Draws::FixedPerPlayer, false, 400, 19}, false}},
+    {OpponentLevel::Casual, "Casual", {{8, Draws::FixedPerPlayer, false, 400, 12}, false}},
+    {OpponentLevel::Club, "Club", {{8, Draws::FixedPerPlayer, false, 400, 6}, false}},
+    {OpponentLevel::Seasoned, "Seasoned", {{16, Draws::FixedPerPlayer, true, 400, 4}, false}},
+    {OpponentLevel::Expert, "Expert", {{640, Draws::FixedPerPlayer, true, 400, 0, 4, 10}, true}},
+    {OpponentLevel::Master, "Master", {{1200, Draws::FixedPerPlayer, true, 400, 0, 4, 10}, true}},
     // The yardsticks: plain sense alone, the plain 40-deal search, and the Expert as it was.
-    {OpponentLevel::Baseline, "Baseline", {{0, Draws::InStockOrder, false, 0}, 100, false}},
-    {OpponentLevel::PlainSearch, "Plain search", {expert::PlainSearch, 0, false}},
-    {OpponentLevel::OldExpert, "Old Expert", {expert::ExpertSearch, 0, false}},
+    {OpponentLevel::Baseline, "Baseline", {{0, Draws::InStockOrder, false, 0}, false}},
+    {OpponentLevel::PlainSearch, "Plain search", {expert::PlainSearch, false}},
+    {OpponentLevel::OldExpert, "Old Expert", {expert::ExpertSearch, false}},
 };
 
 const LevelEntry& EntryOf(OpponentLevel level) {

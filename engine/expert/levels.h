@@ -6,14 +6,14 @@
 #include "search.h"
 
 // The levels Tarvish plays at. Every level but Classic is a setting of the one search: how many
-// deals it samples, how often it plays the plain-sense card instead, and whether it searches its
-// declarations or makes the meld worth most.
+// deals it samples, how far it strays from the card that does best (a weaker player takes a
+// worse card the more often the less it loses), whether it solves Round 2, and whether it
+// searches its declarations or makes the meld worth most.
 
 namespace corvane {
 
 struct LevelSettings {
     expert::SearchSettings Search;
-    int PlainShare = 0;  // of a hundred decisions, how many take the plain-sense choice
     bool SearchDeclaring = false;
 };
 

@@ -5,12 +5,12 @@
 #include <utility>
 #include <vector>
 
+#include "display.h"
 #include "expert/expert.h"
 #include "expert/levels.h"
 #include "expert/solver.h"
 #include "expert/strategy_person.h"
 #include "hand_flow.h"
-#include "display.h"
 #include "headless_table.h"
 #include "random_source.h"
 
@@ -78,9 +78,9 @@ TEST(Expert, ASeedPlaysTheSameGamesEveryTimeAndTheChoicesNeverCheat) {
     for (const OpponentLevel level : OfferedLevels) {
         if (level == OpponentLevel::Classic) continue;
         for (std::size_t k = 0; k < positions.size(); k += 7) {
-            EXPECT_EQ(LevelChooseCard(Exchanged(positions[k], random, exchanged), PlayerPerson,
-                                      level),
-                      LevelChooseCard(positions[k], PlayerPerson, level));
+            EXPECT_EQ(
+                LevelChooseCard(Exchanged(positions[k], random, exchanged), PlayerPerson, level),
+                LevelChooseCard(positions[k], PlayerPerson, level));
         }
     }
     EXPECT_GT(exchanged, 500);
@@ -88,7 +88,8 @@ TEST(Expert, ASeedPlaysTheSameGamesEveryTimeAndTheChoicesNeverCheat) {
     ASSERT_GT(declaring.size(), 3u);
     for (const Game& position : declaring) {
         const ExpertMeld meld = ExpertChooseMeld(position, PlayerPerson);
-        const ExpertMeld blind = ExpertChooseMeld(Exchanged(position, random, exchanged), PlayerPerson);
+        const ExpertMeld blind =
+            ExpertChooseMeld(Exchanged(position, random, exchanged), PlayerPerson);
         EXPECT_EQ(std::pair(meld.Kind, meld.Suit), std::pair(blind.Kind, blind.Suit));
         Game copy = position;
         MakeDeclaration(copy, PlayerPerson, meld);
@@ -99,23 +100,24 @@ TEST(Expert, ASeedPlaysTheSameGamesEveryTimeAndTheChoicesNeverCheat) {
 }
 
 // A few seeded games from both seats: the stronger level wins more of them.
-TEST(Levels, ClubBeatsBeginnerFromBothSeats) {
-    int clubWins = 0;
-    for (const bool clubIsPerson : {true, false}) {
+TEST(Levels, SeasonedBeatsBeginnerFromBothSeats) {
+    int strongerWins = 0;
+    for (const bool strongerIsPerson : {true, false}) {
         Game g;
         BuildCardTable(g);
-        StrategyPerson person(g, clubIsPerson ? OpponentLevel::Club : OpponentLevel::Beginner);
+        const OpponentLevel stronger = OpponentLevel::Seasoned, weaker = OpponentLevel::Beginner;
+        StrategyPerson person(g, strongerIsPerson ? stronger : weaker);
         StrategyTable table(person);
         g.AttachTable(&table);
-        g.TarvishLevel = clubIsPerson ? OpponentLevel::Beginner : OpponentLevel::Club;
-        for (int seed = 1; seed <= 4; ++seed) {
+        g.TarvishLevel = strongerIsPerson ? weaker : stronger;
+        for (int seed = 1; seed <= 6; ++seed) {
             g.Random = RandomSource(static_cast<std::uint64_t>(seed));
             g.TargetScore = 1000;
             NewGame(g);
         }
-        clubWins += g.Stats[clubIsPerson ? PlayerPerson : PlayerTarvish];
+        strongerWins += g.Stats[strongerIsPerson ? PlayerPerson : PlayerTarvish];
     }
-    EXPECT_GE(clubWins, 6);
+    EXPECT_GE(strongerWins, 9);
 }
 
 // Every level by its name and its journal number; older journals know only 0 and 1.
