@@ -159,6 +159,19 @@ int DrawByWeight(const View& view, const std::int64_t total[], int n, int best, 
     return best;
 }
 
+// The counts a Round 1 position of the game always has: the unseen cards are the opponent's
+// hidden ones and the stock, and the player to play holds one card more than the other when a
+// card is led, else as many. A position that breaks them (set up by hand) is not searched: its
+// deals would run out of cards.
+bool Consistent(const View& view) {
+    const HandState& s = view.State;
+    const int me = view.Viewer;
+    const int mine = CountCards(s.Held[me]);
+    const int theirs = CountCards(s.Held[Other(me)]) + view.OpponentUnseen;
+    return CountCards(view.Unseen) == view.OpponentUnseen + s.StockLeft &&
+           mine == theirs + (s.Led != 0 ? 1 : 0);
+}
+
 }  // namespace
 
 int SearchCard(const View& view, const SearchSettings& settings) {
@@ -173,7 +186,7 @@ int SearchCard(const View& view, const SearchSettings& settings) {
         solver.Solve(base, me, &best);
         return best;
     }
-    if (settings.Samples == 0) return BaselineCard(base, me);
+    if (settings.Samples == 0 || !Consistent(view)) return BaselineCard(base, me);
 
     Deals deals(view);
     const bool ending = base.Round == 1 && base.StockLeft <= settings.EndingStock;
@@ -198,7 +211,7 @@ MeldOption SearchMeld(const View& view, const SearchSettings& settings) {
     // None comes last, so that of equal totals a meld is made rather than held back.
     const int n = MeldOptions(view.State, me, options) + 1;
     options[n - 1] = {};
-    if (n == 1 || settings.Samples == 0) return BestMeld(view.State, me);
+    if (n == 1 || settings.Samples == 0 || !Consistent(view)) return BestMeld(view.State, me);
     Deals deals(view);
     std::int64_t total[MaxMeldOptions + 1] = {};
     for (int sample = 0; sample < settings.Samples; ++sample) {
