@@ -121,7 +121,7 @@ void FrmMain::changeGame(const PersonAction& action) {
 }
 
 void FrmMain::changeTarvishLevel(OpponentLevel level) {
-    changeGame({PersonAction::Kind::Level, level == OpponentLevel::Expert ? 1 : 0, {}});
+    changeGame({PersonAction::Kind::Level, static_cast<int>(level), {}});
 }
 
 void FrmMain::offerUnfinishedGame() {

@@ -11,6 +11,7 @@
 #include "window_preferences.h"
 
 class QAction;
+class QActionGroup;
 class QLabel;
 class QMenu;
 
@@ -138,8 +139,7 @@ private:
     TableAnnouncer* announcer_;
     FrmAbout* about_ = nullptr;
     QAction* fullScreenItem_ = nullptr;
-    QAction* classicItem_ = nullptr;
-    QAction* expertItem_ = nullptr;
+    QActionGroup* levelItems_ = nullptr;
     QLabel* levelNote_ = nullptr;
     // The counts of games won as the settings file last received them.
     PerPlayer<int> statsInFile_{};

@@ -11,6 +11,7 @@
 #include "card_focus.h"
 #include "display.h"
 #include "expert/expert.h"
+#include "expert/levels.h"
 #include "frm_main.h"
 #include "hand_flow.h"
 #include "table_scene.h"
@@ -30,23 +31,21 @@ void FrmMain::buildExpertMenus(QMenu* play, QMenu* options) {
 
     QMenu* level = options->addMenu(QStringLiteral("Tarvish Plays"));
     level->setObjectName(QStringLiteral("MnuTarvishPlays"));
-    auto* group = new QActionGroup(level);
-    classicItem_ = group->addAction(QStringLiteral("Classic"));
-    expertItem_ = group->addAction(QStringLiteral("Expert"));
-    classicItem_->setObjectName(QStringLiteral("MnuClassic"));
-    expertItem_->setObjectName(QStringLiteral("MnuExpert"));
-    for (QAction* item : {classicItem_, expertItem_}) {
+    levelItems_ = new QActionGroup(level);
+    for (const OpponentLevel offered : OfferedLevels) {
+        const QString name = QLatin1String(OpponentLevelName(offered));
+        QAction* item = levelItems_->addAction(name);
+        item->setObjectName(QStringLiteral("Mnu") + name);
+        item->setData(int(offered));
         item->setCheckable(true);
         level->addAction(item);
+        connect(item, &QAction::triggered, this, [this, offered] { setTarvishLevel(offered); });
     }
-    connect(classicItem_, &QAction::triggered, this,
-            [this] { setTarvishLevel(OpponentLevel::Classic); });
-    connect(expertItem_, &QAction::triggered, this,
-            [this] { setTarvishLevel(OpponentLevel::Expert); });
 
     levelNote_ = new QLabel(statusBar());
     levelNote_->setObjectName(QStringLiteral("TarvishLevel"));
-    levelNote_->setToolTip(QStringLiteral("Options, Tarvish Plays: Classic or Expert"));
+    levelNote_->setToolTip(
+        QStringLiteral("Options, Tarvish Plays: Classic, or a level from Beginner to Master"));
     levelNote_->setContentsMargins(6, 0, 4, 0);
     statusBar()->addPermanentWidget(levelNote_);
     setTarvishLevel(preferences_.tarvishLevel());
@@ -64,11 +63,10 @@ void FrmMain::setTarvishLevel(OpponentLevel level) {
 // The menu and the status bar tell the level of the game on the table, which a resumed game
 // brings back with it.
 void FrmMain::showTarvishLevel() {
-    const bool expert = game_.TarvishLevel == OpponentLevel::Expert;
-    expertItem_->setChecked(expert);
-    classicItem_->setChecked(!expert);
-    levelNote_->setText(expert ? QStringLiteral("Tarvish: Expert")
-                               : QStringLiteral("Tarvish: Classic"));
+    for (QAction* item : levelItems_->actions())
+        item->setChecked(item->data().toInt() == int(game_.TarvishLevel));
+    levelNote_->setText(QStringLiteral("Tarvish: ") +
+                        QLatin1String(OpponentLevelName(game_.TarvishLevel)));
 }
 
 void FrmMain::showHint() {

@@ -1,4 +1,5 @@
 #include "window_preferences.h"
+#include "expert/levels.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -18,7 +19,6 @@ const QString kCardDeck = QStringLiteral("CardDeck");
 const QString kGeometry = QStringLiteral("Window/Geometry");
 const QString kMaximized = QStringLiteral("Window/Maximized");
 const QString kTarvishLevel = QStringLiteral("TarvishPlays");
-const QString kExpert = QStringLiteral("Expert");
 
 std::unique_ptr<QSettings> OpenSettings(const QString& file) {
     if (!file.isEmpty()) return std::make_unique<QSettings>(file, QSettings::IniFormat);
@@ -50,13 +50,11 @@ bool WindowPreferences::soundsOn() const {
 }
 
 OpponentLevel WindowPreferences::tarvishLevel() const {
-    return settings_->value(kTarvishLevel).toString() == kExpert ? OpponentLevel::Expert
-                                                                 : OpponentLevel::Classic;
+    return LevelNamed(settings_->value(kTarvishLevel).toString().toStdString());
 }
 
 void WindowPreferences::setTarvishLevel(OpponentLevel level) {
-    settings_->setValue(kTarvishLevel,
-                        level == OpponentLevel::Expert ? kExpert : QStringLiteral("Classic"));
+    settings_->setValue(kTarvishLevel, QString::fromLatin1(OpponentLevelName(level)));
     settings_->sync();
 }
 

@@ -19,26 +19,22 @@ namespace {
 
 using namespace corvane;
 
-// Every position at which the person was to play a card, over seeded games of the baseline
-// person against Classic Tarvish.
+// Every position at which the person was to play a card or to declare, over seeded games of the
+// baseline person against Classic Tarvish.
 const std::vector<Game>& Positions() {
     static const std::vector<Game> positions = [] {
         std::vector<Game> found;
         Game g;
         BuildCardTable(g);
-        StrategyPerson person(
-            g, [](const Game& game, int player) { return BaselineChooseCard(game, player); });
+        StrategyPerson person(g, OpponentLevel::Baseline);
         struct Recorder final : NullTable {
             StrategyPerson* Person;
             std::vector<Game>* Found;
             Game* G;
             bool WaitForPlayer() override {
-                if (!IsVisibleDeclaring()) Found->push_back(*G);
+                Found->push_back(*G);
                 Person->Act();
                 return true;
-            }
-            bool IsVisibleDeclaring() const {
-                return G->Controls[static_cast<int>(Control::FramDeclare)].Visible;
             }
         } table;
         table.Person = &person;
@@ -98,15 +94,21 @@ void BM_KernelHands(benchmark::State& state) {
 }
 BENCHMARK(BM_KernelHands);
 
-// One Expert decision at each of 1,200 positions.
+// One decision of the strongest level at each of 1,200 positions: a card, or in a declaring
+// turn the declaration.
 void BM_ExpertDecision(benchmark::State& state) {
     const std::vector<Game>& positions = Positions();
     std::vector<double> ms;
     for (auto _ : state) {
         ms.clear();
         for (const Game& g : positions) {
+            const bool declaring = g.Controls[static_cast<int>(Control::FramDeclare)].Visible;
             const double start = ThreadMilliseconds();
-            benchmark::DoNotOptimize(ExpertChooseCard(g, PlayerPerson));
+            if (declaring) {
+                benchmark::DoNotOptimize(ExpertChooseMeld(g, PlayerPerson));
+            } else {
+                benchmark::DoNotOptimize(ExpertChooseCard(g, PlayerPerson));
+            }
             ms.push_back(ThreadMilliseconds() - start);
         }
     }

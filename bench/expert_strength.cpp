@@ -1,12 +1,16 @@
-// How strong the Expert is: whole seeded games to 1000 between the Expert, Classic Tarvish, the
-// plain-sense baseline and the plain 40-deal search, with the share of games each side wins.
+// How strong the levels are: whole seeded games to 1000, every match played from both seats on
+// the same seeds (each side once as the person and once as Tarvish), with the share of games the
+// first side wins, its 95 % interval, and how much the person's seat wins whoever sits in it.
+// Classic plays only as Tarvish, so its matches are from that one seat.
 //
-//   expert_strength [games per match] [first seed] [match number 1-5, all when left out]
+//   expert_strength [games per seat] [first seed] [match numbers, all when left out]
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <set>
 
-#include "expert/expert.h"
+#include "expert/levels.h"
 #include "expert/strategy_person.h"
 #include "game_state.h"
 #include "hand_flow.h"
@@ -14,22 +18,31 @@
 namespace {
 
 using namespace corvane;
+using L = OpponentLevel;
 
 struct Match {
-    const char* Title;
-    CardStrategy Person;
-    OpponentLevel Tarvish;
-    bool ReportTarvish;  // the share printed is Tarvish's
+    OpponentLevel First, Second;
+};
+
+// The ladder: each level against the plain-sense baseline and against the level below it, then
+// the top against the plain 40-deal search, and the Expert against the Expert as it was.
+constexpr Match kMatches[] = {
+    {L::Baseline, L::Classic}, {L::Beginner, L::Baseline},  {L::Casual, L::Baseline},
+    {L::Club, L::Baseline},    {L::Seasoned, L::Baseline},  {L::Expert, L::Baseline},
+    {L::Master, L::Baseline},  {L::Beginner, L::Classic},   {L::Casual, L::Beginner},
+    {L::Club, L::Casual},      {L::Seasoned, L::Club},      {L::Expert, L::Seasoned},
+    {L::Master, L::Expert},    {L::Master, L::PlainSearch}, {L::Expert, L::OldExpert},
+    {L::Master, L::OldExpert},
 };
 
 // Plays `games` seeded games; returns how many the person won.
-int PersonWins(const Match& match, int games, int firstSeed) {
+int PersonWins(OpponentLevel person, OpponentLevel tarvish, int games, int firstSeed) {
     Game g;
     BuildCardTable(g);
-    StrategyPerson person(g, match.Person);
-    StrategyTable table(person);
+    StrategyPerson player(g, person);
+    StrategyTable table(player);
     g.AttachTable(&table);
-    g.TarvishLevel = match.Tarvish;
+    g.TarvishLevel = tarvish;
     g.Dealer = PlayerTarvish;
     for (int game = 0; game < games; ++game) {
         g.Random = RandomSource(static_cast<std::uint64_t>(firstSeed + game));
@@ -39,33 +52,46 @@ int PersonWins(const Match& match, int games, int firstSeed) {
     return g.Stats[PlayerPerson];
 }
 
+// The half-width of the 95 % interval of a share of `n` games, in percent.
+double Interval(double share, int n) {
+    return 196.0 * std::sqrt(share * (1.0 - share) / n);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     const int games = argc > 1 ? std::atoi(argv[1]) : 200;
     const int firstSeed = argc > 2 ? std::atoi(argv[2]) : 1;
-    const int only = argc > 3 ? std::atoi(argv[3]) : 0;
-    const Match matches[] = {
-        {"Expert (person) against Classic Tarvish", ExpertChooseCard, OpponentLevel::Classic,
-         false},
-        {"Expert Tarvish against the baseline", BaselineChooseCard, OpponentLevel::Expert, true},
-        {"Classic Tarvish against the baseline", BaselineChooseCard, OpponentLevel::Classic, true},
-        {"Expert Tarvish against the plain 40-deal search", PlainSearchChooseCard,
-         OpponentLevel::Expert, true},
-        {"Expert (person) against Expert Tarvish", ExpertChooseCard, OpponentLevel::Expert, false},
-    };
-    std::printf("%d seeded games to 1000 per match, seeds %d to %d\n", games, firstSeed,
+    std::set<int> only;
+    for (int i = 3; i < argc; ++i) only.insert(std::atoi(argv[i]));
+    std::printf("%d seeded games to 1000 per seat, seeds %d to %d\n", games, firstSeed,
                 firstSeed + games - 1);
     int number = 0;
-    for (const Match& match : matches) {
-        if (++number != only && only != 0) continue;
+    for (const Match& match : kMatches) {
+        ++number;
+        if (!only.empty() && only.count(number) == 0) continue;
         const auto start = std::chrono::steady_clock::now();
-        const int personWins = PersonWins(match, games, firstSeed);
-        const int wins = match.ReportTarvish ? games - personWins : personWins;
+        // The first side as the person, then as Tarvish; Classic has no person's seat.
+        const bool bothSeats = match.Second != L::Classic;
+        const int asPerson = PersonWins(match.First, match.Second, games, firstSeed);
+        const int asTarvish =
+            bothSeats ? games - PersonWins(match.Second, match.First, games, firstSeed) : 0;
+        const int played = bothSeats ? 2 * games : games;
+        const int wins = asPerson + asTarvish;
+        const double share = static_cast<double>(wins) / played;
         const double seconds =
             std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-        std::printf("%-50s %5.1f %% (%d of %d)  %.0f s\n", match.Title, 100.0 * wins / games, wins,
-                    games, seconds);
+        std::printf("%2d %-12s against %-12s %5.1f %% +- %4.1f (%d of %d)", number,
+                    OpponentLevelName(match.First), OpponentLevelName(match.Second), 100.0 * share,
+                    Interval(share, played), wins, played);
+        if (bothSeats) {
+            // The person's seat: the first side's wins as the person, the second's as the person.
+            const int personSeat = asPerson + (games - asTarvish);
+            std::printf("  person's seat %5.1f %%", 100.0 * personSeat / played);
+        } else {
+            std::printf("  from Tarvish's seat only");
+        }
+        std::printf("  %.0f s\n", seconds);
         std::fflush(stdout);
     }
     return 0;

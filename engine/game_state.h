@@ -26,8 +26,21 @@ struct ControlState {
 // The design state of a control, as the window opens.
 ControlState DesignState(Control control);
 
-// Who plays Tarvish: the fixed rules the game has always had, or a search over sampled deals.
-enum class OpponentLevel { Classic, Expert };
+// Who plays Tarvish: the fixed rules the game has always had, or a level of the search over
+// sampled deals. The numbers are kept in journals, so Classic and Expert keep 0 and 1; the last
+// three are the strength tool's yardsticks and are never offered.
+enum class OpponentLevel {
+    Classic,
+    Expert,
+    Beginner,
+    Casual,
+    Club,
+    Seasoned,
+    Master,
+    Baseline,
+    PlainSearch,
+    OldExpert
+};
 
 // Per-player arrays are indexed by the player number 1 or 2; element 0 is unused.
 template <typename T>

@@ -5,7 +5,7 @@
 namespace corvane {
 
 void TarvishDeclare(Game& g) {
-    if (g.TarvishLevel == OpponentLevel::Expert) {
+    if (g.TarvishLevel != OpponentLevel::Classic) {
         ExpertTarvishDeclare(g);
         return;
     }

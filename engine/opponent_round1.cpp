@@ -90,7 +90,7 @@ int ChooseFollow(const Game& g) {
 }  // namespace
 
 int TarvishChooseCard(Game& g) {
-    if (g.TarvishLevel == OpponentLevel::Expert) return ExpertTarvishCard(g);
+    if (g.TarvishLevel != OpponentLevel::Classic) return ExpertTarvishCard(g);
     const int card = g.HasLead[PlayerTarvish] ? ChooseLead(g) : ChooseFollow(g);
     if (card == NoCard) {
         ShowPlainMessage(g, " If you can read this something wrong, has not found a card");

@@ -75,7 +75,7 @@ int ChooseFollow(const Game& g, int location) {
 }  // namespace
 
 int TarvishChooseCardRoundTwo(Game& g, int location) {
-    if (g.TarvishLevel == OpponentLevel::Expert) return ExpertTarvishCard(g);
+    if (g.TarvishLevel != OpponentLevel::Classic) return ExpertTarvishCard(g);
     if (g.HasLead[PlayerTarvish]) return ChooseLead(g);
     const int card = ChooseFollow(g, location);
     if (card == NoCard) ShowPlainMessage(g, " Something wrong, no card found");

@@ -3,6 +3,7 @@
 #include "card_layout.h"
 #include "declarations.h"
 #include "display.h"
+#include "expert/levels.h"
 #include "game_state.h"
 #include "hand_flow.h"
 
@@ -71,7 +72,7 @@ void Perform(Game& g, const PersonAction& action) {
             }
             break;
         case PersonAction::Kind::Level:
-            g.TarvishLevel = action.Value == 1 ? OpponentLevel::Expert : OpponentLevel::Classic;
+            g.TarvishLevel = LevelNumbered(action.Value);
             break;
     }
 }

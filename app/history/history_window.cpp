@@ -18,6 +18,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "expert/levels.h"
 #include "history_charts.h"
 #include "history_csv.h"
 #include "journal.h"
@@ -78,8 +79,8 @@ HistoryWindow::HistoryWindow(Journal& journal, QWidget* parent)
 
     level_->setObjectName(QStringLiteral("LevelFilter"));
     level_->addItem(QStringLiteral("Every level"), -1);
-    level_->addItem(QStringLiteral("Classic"), int(OpponentLevel::Classic));
-    level_->addItem(QStringLiteral("Expert"), int(OpponentLevel::Expert));
+    for (const OpponentLevel level : OfferedLevels)
+        level_->addItem(QLatin1String(OpponentLevelName(level)), int(level));
     connect(level_, &QComboBox::currentIndexChanged, this, &HistoryWindow::showGames);
 
     sorted_->setSourceModel(model_);

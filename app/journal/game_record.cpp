@@ -1,4 +1,5 @@
 #include "game_record.h"
+#include "expert/levels.h"
 
 namespace corvane {
 
@@ -18,7 +19,7 @@ const char* MeldKindName(int kind) {
 }
 
 const char* LevelName(OpponentLevel level) {
-    return level == OpponentLevel::Expert ? "Expert" : "Classic";
+    return OpponentLevelName(level);
 }
 
 }  // namespace corvane

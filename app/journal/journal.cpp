@@ -1,4 +1,5 @@
 #include "journal.h"
+#include "expert/levels.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -191,7 +192,7 @@ qint64 Journal::beginGame(const GameStart& start) {
     query.addBindValue(start.Target);
     query.addBindValue(start.Speed);
     query.addBindValue(QString::fromStdString(start.Name));
-    query.addBindValue(start.Level == OpponentLevel::Expert ? 1 : 0);
+    query.addBindValue(static_cast<int>(start.Level));
     ok = ok && query.exec();
     const qint64 id = query.lastInsertId().toLongLong();
     if (!ok || !db.commit()) {
@@ -242,8 +243,7 @@ std::optional<GameRecord> Journal::unfinishedGame() const {
     record.Start.Target = query.value(3).toInt();
     record.Start.Speed = query.value(4).toInt();
     record.Start.Name = query.value(5).toString().toStdString();
-    record.Start.Level =
-        query.value(6).toInt() == 1 ? OpponentLevel::Expert : OpponentLevel::Classic;
+    record.Start.Level = LevelNumbered(query.value(6).toInt());
     QSqlQuery actions(db);
     actions.prepare(QStringLiteral(
         "SELECT moment, kind, value, text FROM actions WHERE game = ? ORDER BY seq"));

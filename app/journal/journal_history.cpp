@@ -4,6 +4,7 @@
 
 #include <map>
 
+#include "expert/levels.h"
 #include "journal.h"
 
 namespace corvane {
@@ -33,7 +34,7 @@ void Journal::finishGame(qint64 game, const FinishedGame& summary) {
     query.addBindValue(game);
     query.addBindValue(summary.Ended.toUTC().toString(Qt::ISODate));
     query.addBindValue(summary.Target);
-    query.addBindValue(summary.Level == OpponentLevel::Expert ? 1 : 0);
+    query.addBindValue(static_cast<int>(summary.Level));
     query.addBindValue(summary.Winner);
     query.addBindValue(summary.Totals[PlayerPerson]);
     query.addBindValue(summary.Totals[PlayerTarvish]);
@@ -80,7 +81,7 @@ std::vector<FinishedGame> Journal::history() const {
         game.Id = query.value(0).toLongLong();
         game.Ended = QDateTime::fromString(query.value(1).toString(), Qt::ISODate);
         game.Target = query.value(2).toInt();
-        game.Level = query.value(3).toInt() == 1 ? OpponentLevel::Expert : OpponentLevel::Classic;
+        game.Level = LevelNumbered(query.value(3).toInt());
         game.Winner = query.value(4).toInt();
         game.Totals[PlayerPerson] = query.value(5).toInt();
         game.Totals[PlayerTarvish] = query.value(6).toInt();

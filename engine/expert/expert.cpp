@@ -4,34 +4,39 @@
 
 #include "declarations.h"
 #include "display.h"
-#include "policy.h"
+#include "levels.h"
 #include "search.h"
 
 namespace corvane {
 
+int LevelChooseCard(const Game& g, int player, OpponentLevel level) {
+    return expert::SearchCard(expert::ViewOf(g, player), SettingsOf(level).Search);
+}
+
+ExpertMeld LevelChooseMeld(const Game& g, int player, OpponentLevel level) {
+    const LevelSettings& settings = SettingsOf(level);
+    const expert::View view = expert::ViewOf(g, player);
+    // Without the search, the meld worth most first: whatever is held back may never find
+    // another trick to follow.
+    const expert::MeldOption meld = settings.SearchDeclaring
+                                        ? expert::SearchMeld(view, settings.Search)
+                                        : expert::BestMeld(view.State, player);
+    return {meld.Kind, meld.Suit};
+}
+
 int ExpertChooseCard(const Game& g, int player) {
-    return expert::SearchCard(expert::ViewOf(g, player), expert::ExpertSearch);
+    return LevelChooseCard(g, player, StrongestLevel);
 }
 
 int ExpertTarvishCard(Game& g) {
     const std::int64_t start = g.Display().TickCount();
-    const int card = ExpertChooseCard(g, PlayerTarvish);
+    const int card = LevelChooseCard(g, PlayerTarvish, g.TarvishLevel);
     g.ThinkingTime = g.Display().TickCount() - start;
     return card;
 }
 
-int PlainSearchChooseCard(const Game& g, int player) {
-    return expert::SearchCard(expert::ViewOf(g, player), expert::PlainSearch);
-}
-
-int BaselineChooseCard(const Game& g, int player) {
-    return expert::BaselineCard(expert::ViewOf(g, player).State, player);
-}
-
 ExpertMeld ExpertChooseMeld(const Game& g, int player) {
-    // The meld worth most first: whatever is held back may never find another trick to follow.
-    const expert::MeldOption best = expert::BestMeld(expert::ViewOf(g, player).State, player);
-    return {best.Kind, best.Suit};
+    return LevelChooseMeld(g, player, StrongestLevel);
 }
 
 void MakeDeclaration(Game& g, int player, ExpertMeld meld) {
@@ -70,7 +75,7 @@ void MakeDeclaration(Game& g, int player, ExpertMeld meld) {
 }
 
 void ExpertTarvishDeclare(Game& g) {
-    MakeDeclaration(g, PlayerTarvish, ExpertChooseMeld(g, PlayerTarvish));
+    MakeDeclaration(g, PlayerTarvish, LevelChooseMeld(g, PlayerTarvish, g.TarvishLevel));
     if (!g.MeldMade) SetCaption(g, Control::LblInfo, "Tarvish not melding");
     g.MeldMade = false;
     g.PauseTime = g.Speed;

@@ -22,6 +22,16 @@ void AfterRoundOneTrick(HandState& s, int winner, int leader, const std::int8_t*
     SwitchToRoundTwo(s);
 }
 
+int PlayOutRoundOne(HandState& s, const std::int8_t* stock, Draws draws) {
+    int next = 0;
+    while (s.Round == 1 && s.GameWinner == 0) {
+        const int leader = s.Leader;
+        const int winner = PlayCard(s, BaselineCard(s, s.ToPlay()));
+        if (winner != 0) AfterRoundOneTrick(s, winner, leader, stock, next, draws);
+    }
+    return next;
+}
+
 void PlayOut(HandState& s, const std::int8_t* stock, Draws draws) {
     int next = 0;
     while (!HandDone(s)) {

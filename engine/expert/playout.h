@@ -16,6 +16,9 @@ enum class Draws { InStockOrder, FixedPerPlayer };
 // winner of the last Round 1 trick, the up card to the other player.
 void PlayOut(HandState& s, const std::int8_t* stock, Draws draws);
 
+// The same, but only to the end of Round 1 (or of the game); returns how many stock cards it took.
+int PlayOutRoundOne(HandState& s, const std::int8_t* stock, Draws draws);
+
 // What follows a completed trick in Round 1: the winner declares its best meld, Tarvish's knock,
 // the draws, and after the last trick the last stock cards and the switch to Round 2. `next`
 // counts the stock cards taken.

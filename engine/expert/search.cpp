@@ -1,7 +1,9 @@
 #include "search.h"
 
+#include <cmath>
 #include <cstdint>
 
+#include "policy.h"
 #include "solver.h"
 
 namespace corvane::expert {
@@ -53,17 +55,121 @@ int Value(const HandState& s, int me, int gameWeight) {
     return value;
 }
 
+// The rest of Round 1 played out, then Round 2 with every card known solved exactly: both
+// players' best, which the plain-sense play out of a Round 2 is far from.
+void SolveEnding(HandState& s, const std::int8_t* stock, Draws draws) {
+    if (s.Round == 1) PlayOutRoundOne(s, stock, draws);
+    if (s.GameWinner != 0 || s.Round != 2 || s.Led != 0) return;
+    thread_local RoundTwoSolver solver;
+    const int first = s.Leader;
+    const int all = 10 * CountCards((s.Held[1] | s.Held[2]) & PointCards(s.Trump));
+    const int made = solver.Solve(s, first);
+    s.TrickTotal[first] += made;
+    s.HandScore[first] += made;
+    s.TrickTotal[Other(first)] += all - made;
+    s.HandScore[Other(first)] += all - made;
+    s.Held[1] = s.Held[2] = 0;
+    s.Tricks = RoundTwoTricks;
+    EndOfHand(s);
+}
+
 // Plays the candidate, finishes the trick it is in, then the rest of the hand.
 int PlayCandidate(HandState s, int card, const std::int8_t* stock, const SearchSettings& settings,
-                  int me) {
+                  int me, bool solveEnding) {
     const int leader = s.Leader;
     const int winner = PlayCard(s, card);
     int next = 0;
     if (winner != 0 && s.Round == 1)
         AfterRoundOneTrick(s, winner, leader, stock, next, settings.Draw);
     if (winner != 0 && s.Round == 2 && s.Tricks == RoundTwoTricks) EndOfHand(s);
+    if (HandDone(s)) return Value(s, me, settings.GameWeight);
+    if (solveEnding) {
+        SolveEnding(s, stock + next, settings.Draw);
+    } else {
+        PlayOut(s, stock + next, settings.Draw);
+    }
+    return Value(s, me, settings.GameWeight);
+}
+
+// Deals the cards the viewer cannot see, the same way for every candidate: the first of the
+// shuffled unseen cards go to the opponent, the rest are the stock in order.
+class Deals {
+public:
+    explicit Deals(const View& view) : view_(view), random_(ViewSeed(view)), dealt_(view.State) {
+        for (Mask m = view.Unseen; m; m &= m - 1)
+            unseen_[count_++] = static_cast<std::int8_t>(FirstCard(m));
+    }
+    const HandState& Next() {
+        for (int i = count_ - 1; i > 0; --i) {
+            const int j = random_.Below(i + 1);
+            const std::int8_t t = unseen_[i];
+            unseen_[i] = unseen_[j];
+            unseen_[j] = t;
+        }
+        const int opponent = Other(view_.Viewer);
+        dealt_.Held[opponent] = view_.State.Held[opponent];
+        for (int i = 0; i < view_.OpponentUnseen; ++i) dealt_.Held[opponent] |= Bit(unseen_[i]);
+        return dealt_;
+    }
+    const std::int8_t* Stock() const { return unseen_ + view_.OpponentUnseen; }
+
+private:
+    const View& view_;
+    Random random_;
+    HandState dealt_;
+    std::int8_t unseen_[64];
+    int count_ = 0;
+};
+
+// Lays the declaration out, then the draws and the rest of the hand, as the game goes on after a
+// declaring turn.
+int PlayDeclaration(HandState s, const MeldOption& meld, const std::int8_t* stock,
+                    const SearchSettings& settings, int me) {
+    if (meld.Kind != 0) ApplyMeld(s, me, meld);
+    int next = 0;
+    if (s.StockLeft >= 2) {
+        const int first = settings.Draw == Draws::FixedPerPlayer ? 1 : me;
+        TakeCard(s, first, stock[next++]);
+        TakeCard(s, Other(first), stock[next++]);
+        if (s.Tricks >= RoundOneTricks) ApplyMeld(s, me, BestMeld(s, me));
+    }
+    if (s.Tricks >= RoundOneTricks && s.StockLeft == 1) {
+        TakeCard(s, me, stock[next++]);
+        if (s.UpCard != 0) TakeCard(s, Other(me), s.UpCard);
+        SwitchToRoundTwo(s);
+    }
     if (!HandDone(s)) PlayOut(s, stock + next, settings.Draw);
     return Value(s, me, settings.GameWeight);
+}
+
+// A candidate drawn by weight, the best weighing 1 and each other less by e for every `scale`
+// points of total it is behind, with a draw made of the view alone.
+int DrawByWeight(const View& view, const std::int64_t total[], int n, int best, int scale) {
+    double weight[16];
+    double sum = 0;
+    for (int c = 0; c < n; ++c) {
+        weight[c] = std::exp(static_cast<double>(total[c] - total[best]) / scale);
+        sum += weight[c];
+    }
+    Random random(ViewSeed(view) ^ 0x5350524541440000ULL);
+    double draw = sum * static_cast<double>(random.Next() >> 11) * 0x1p-53;
+    for (int c = 0; c < n; ++c) {
+        if ((draw -= weight[c]) < 0) return c;
+    }
+    return best;
+}
+
+// The counts a Round 1 position of the game always has: the unseen cards are the opponent's
+// hidden ones and the stock, and the player to play holds one card more than the other when a
+// card is led, else as many. A position that breaks them (set up by hand) is not searched: its
+// deals would run out of cards.
+bool Consistent(const View& view) {
+    const HandState& s = view.State;
+    const int me = view.Viewer;
+    const int mine = CountCards(s.Held[me]);
+    const int theirs = CountCards(s.Held[Other(me)]) + view.OpponentUnseen;
+    return CountCards(view.Unseen) == view.OpponentUnseen + s.StockLeft &&
+           mine == theirs + (s.Led != 0 ? 1 : 0);
 }
 
 }  // namespace
@@ -80,34 +186,44 @@ int SearchCard(const View& view, const SearchSettings& settings) {
         solver.Solve(base, me, &best);
         return best;
     }
+    if (settings.Samples == 0 || !Consistent(view)) return BaselineCard(base, me);
 
-    Random random(ViewSeed(view));
-    std::int8_t unseen[64];
-    int unseenCount = 0;
-    for (Mask m = view.Unseen; m; m &= m - 1)
-        unseen[unseenCount++] = static_cast<std::int8_t>(FirstCard(m));
-    const int samples = base.Round == 2 ? 1 : settings.Samples;
+    Deals deals(view);
+    const bool ending = base.Round == 1 && base.StockLeft <= settings.EndingStock;
+    const int samples = base.Round == 2 ? 1 : ending ? settings.EndingSamples : settings.Samples;
     std::int64_t total[16] = {};
-    HandState dealt = base;
     for (int sample = 0; sample < samples; ++sample) {
-        // Shuffle the unseen cards: the first go to the opponent, the rest are the stock in order.
-        for (int i = unseenCount - 1; i > 0; --i) {
-            const int j = random.Below(i + 1);
-            const std::int8_t t = unseen[i];
-            unseen[i] = unseen[j];
-            unseen[j] = t;
-        }
-        dealt.Held[Other(me)] = base.Held[Other(me)];
-        for (int i = 0; i < view.OpponentUnseen; ++i) dealt.Held[Other(me)] |= Bit(unseen[i]);
-        const std::int8_t* stock = unseen + view.OpponentUnseen;
+        const HandState& dealt = deals.Next();
         for (int c = 0; c < n; ++c)
-            total[c] += PlayCandidate(dealt, candidates[c], stock, settings, me);
+            total[c] += PlayCandidate(dealt, candidates[c], deals.Stock(), settings, me, ending);
     }
     int best = 0;
     for (int c = 1; c < n; ++c) {
         if (total[c] > total[best]) best = c;
     }
+    if (settings.Spread > 0) best = DrawByWeight(view, total, n, best, samples * settings.Spread);
     return candidates[best];
+}
+
+MeldOption SearchMeld(const View& view, const SearchSettings& settings) {
+    const int me = view.Viewer;
+    MeldOption options[MaxMeldOptions + 1];
+    // None comes last, so that of equal totals a meld is made rather than held back.
+    const int n = MeldOptions(view.State, me, options) + 1;
+    options[n - 1] = {};
+    if (n == 1 || settings.Samples == 0 || !Consistent(view)) return BestMeld(view.State, me);
+    Deals deals(view);
+    std::int64_t total[MaxMeldOptions + 1] = {};
+    for (int sample = 0; sample < settings.Samples; ++sample) {
+        const HandState& dealt = deals.Next();
+        for (int o = 0; o < n; ++o)
+            total[o] += PlayDeclaration(dealt, options[o], deals.Stock(), settings, me);
+    }
+    int best = 0;
+    for (int o = 1; o < n; ++o) {
+        if (total[o] > total[best]) best = o;
+    }
+    return options[best];
 }
 
 }  // namespace corvane::expert

@@ -18,11 +18,11 @@ void StrategyPerson::Act() {
         Declare();
         return;
     }
-    PicCard_Click(g_, strategy_(g_, PlayerPerson));
+    PicCard_Click(g_, LevelChooseCard(g_, PlayerPerson, level_));
 }
 
 void StrategyPerson::Declare() {
-    const ExpertMeld meld = ExpertChooseMeld(g_, PlayerPerson);
+    const ExpertMeld meld = LevelChooseMeld(g_, PlayerPerson, level_);
     // The buttons the window would press; a marriage opens its panel first.
     const bool marriage = meld.Kind == MeldMarriage;
     if (marriage) Perform(g_, {PersonAction::Kind::Control, 0, DeclaringButton(meld, false)});

@@ -1,27 +1,25 @@
 #pragma once
 
+#include "game_state.h"
 #include "table.h"
 
-// A person played by a strategy, for the strength tool and the tests: at every wait it knocks
-// when it may, declares in a declaring turn what the Expert would, and otherwise plays the card
-// its strategy chooses, all through the click functions the window calls.
+// A person played by a level of the search, for the strength tool and the tests: at every wait
+// it knocks when it may (as Tarvish does: a knock wins at once, so there is nothing to weigh),
+// declares in a declaring turn and plays its cards as the level chooses for Tarvish, all through
+// the click functions the window calls. So both seats decide alike.
 
 namespace corvane {
 
-struct Game;
-
-using CardStrategy = int (*)(const Game& g, int player);
-
 class StrategyPerson {
 public:
-    StrategyPerson(Game& g, CardStrategy strategy) : g_(g), strategy_(strategy) {}
+    StrategyPerson(Game& g, OpponentLevel level) : g_(g), level_(level) {}
     void Act();
 
 private:
     void Declare();
 
     Game& g_;
-    CardStrategy strategy_;
+    OpponentLevel level_;
 };
 
 // A table that shows nothing, whose clock jumps to every deadline, and at which the person acts

@@ -18,6 +18,8 @@ using ExpertCommandsTest = MainWindowFixture;
 // button it would press, and changes nothing of the game.
 TEST_F(ExpertCommandsTest, TheLevelStaysAndTheHintPointsWithoutPlaying) {
     EXPECT_EQ(g.TarvishLevel, OpponentLevel::Classic);
+    Trigger("MnuClub");
+    EXPECT_EQ(window.findChild<QLabel*>("TarvishLevel")->text(), "Tarvish: Club");
     Trigger("MnuExpert");
     EXPECT_EQ(g.TarvishLevel, OpponentLevel::Expert);
     EXPECT_EQ(window.findChild<QLabel*>("TarvishLevel")->text(), "Tarvish: Expert");

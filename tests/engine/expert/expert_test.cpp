@@ -5,7 +5,9 @@
 #include <utility>
 #include <vector>
 
+#include "display.h"
 #include "expert/expert.h"
+#include "expert/levels.h"
 #include "expert/solver.h"
 #include "expert/strategy_person.h"
 #include "hand_flow.h"
@@ -17,16 +19,18 @@ namespace {
 
 using expert::Bit, expert::HandState;
 
-// Seeded games of the baseline person against Expert Tarvish: the final totals, and every
-// position at which the person was to play a card.
-std::vector<PerPlayer<int>> PlaySeededGames(int games, std::vector<Game>* positions) {
+// Seeded games of the baseline person against Expert Tarvish: the final totals, every position
+// at which the person was to play a card, and every declaring turn of the person.
+std::vector<PerPlayer<int>> PlaySeededGames(int games, std::vector<Game>* positions,
+                                            std::vector<Game>* declaring = nullptr) {
     Game g;
     BuildCardTable(g);
     g.TarvishLevel = OpponentLevel::Expert;
-    StrategyPerson person(g, BaselineChooseCard);
+    StrategyPerson person(g, OpponentLevel::Baseline);
     HeadlessTable table;
     table.OnWaitForPlayer = [&] {
         if (WaitsForPersonsCard(g)) positions->push_back(g);
+        if (declaring && IsVisible(g, Control::FramDeclare)) declaring->push_back(g);
         person.Act();
     };
     g.AttachTable(&table);
@@ -38,33 +42,94 @@ std::vector<PerPlayer<int>> PlaySeededGames(int games, std::vector<Game>* positi
         totals.push_back(g.GameTotal);
     }
     for (Game& position : *positions) position.AttachTable(nullptr);
+    if (declaring) {
+        for (Game& position : *declaring) position.AttachTable(nullptr);
+    }
     return totals;
 }
 
-TEST(Expert, ASeedPlaysTheSameGamesEveryTimeAndTheChoicesNeverCheat) {
-    std::vector<Game> positions, again;
-    EXPECT_EQ(PlaySeededGames(2, &again), PlaySeededGames(2, &positions));
+// The game with Tarvish's unseen cards and the stock's shuffled among themselves; adds to
+// `exchanged` how many cards moved.
+Game Exchanged(const Game& position, std::minstd_rand& random, int& exchanged) {
+    Game other = position;
+    std::vector<CardRecord*> hidden;
+    for (CardRecord& c : other.CardTable) {
+        const bool unseen = c.Location == LocTarvishHand && !c.OnTable &&
+                            &c != &other.CardTable[other.ExchangedUpCard];
+        if (other.Round1 && (unseen || c.Location == LocStock)) hidden.push_back(&c);
+    }
+    std::vector<int> locations;
+    for (const CardRecord* c : hidden) locations.push_back(c->Location);
+    std::shuffle(locations.begin(), locations.end(), random);
+    for (std::size_t i = 0; i < hidden.size(); ++i)
+        exchanged += std::exchange(hidden[i]->Location, locations[i]) != locations[i];
+    return other;
+}
 
-    // Tarvish's unseen cards exchanged with the stock's change nothing of the person's choice.
+// Every level's cards and the searched declarations are a function of the player's view alone,
+// and a declaration chosen is one the rules make.
+TEST(Expert, ASeedPlaysTheSameGamesEveryTimeAndTheChoicesNeverCheat) {
+    std::vector<Game> positions, again, declaring, declaringAgain;
+    EXPECT_EQ(PlaySeededGames(2, &again, &declaringAgain),
+              PlaySeededGames(2, &positions, &declaring));
+
     std::minstd_rand random(3);
     int exchanged = 0;
-    for (std::size_t k = 0; k < positions.size(); k += 7) {
-        Game other = positions[k];
-        std::vector<CardRecord*> hidden;
-        for (CardRecord& c : other.CardTable) {
-            const bool unseen = c.Location == LocTarvishHand && !c.OnTable &&
-                                &c != &other.CardTable[other.ExchangedUpCard];
-            if (other.Round1 && (unseen || c.Location == LocStock)) hidden.push_back(&c);
+    for (const OpponentLevel level : OfferedLevels) {
+        if (level == OpponentLevel::Classic) continue;
+        for (std::size_t k = 0; k < positions.size(); k += 7) {
+            EXPECT_EQ(
+                LevelChooseCard(Exchanged(positions[k], random, exchanged), PlayerPerson, level),
+                LevelChooseCard(positions[k], PlayerPerson, level));
         }
-        std::vector<int> locations;
-        for (const CardRecord* c : hidden) locations.push_back(c->Location);
-        std::shuffle(locations.begin(), locations.end(), random);
-        for (std::size_t i = 0; i < hidden.size(); ++i)
-            exchanged += std::exchange(hidden[i]->Location, locations[i]) != locations[i];
-        EXPECT_EQ(ExpertChooseCard(other, PlayerPerson),
-                  ExpertChooseCard(positions[k], PlayerPerson));
     }
-    EXPECT_GT(exchanged, 100);
+    EXPECT_GT(exchanged, 500);
+    int made = 0;
+    ASSERT_GT(declaring.size(), 3u);
+    for (const Game& position : declaring) {
+        const ExpertMeld meld = ExpertChooseMeld(position, PlayerPerson);
+        const ExpertMeld blind =
+            ExpertChooseMeld(Exchanged(position, random, exchanged), PlayerPerson);
+        EXPECT_EQ(std::pair(meld.Kind, meld.Suit), std::pair(blind.Kind, blind.Suit));
+        Game copy = position;
+        MakeDeclaration(copy, PlayerPerson, meld);
+        EXPECT_EQ(copy.MeldMade, meld.Kind != 0);
+        made += copy.MeldMade;
+    }
+    EXPECT_GT(made, 0);
+}
+
+// A few seeded games from both seats: the stronger level wins more of them.
+TEST(Levels, SeasonedBeatsBeginnerFromBothSeats) {
+    int strongerWins = 0;
+    for (const bool strongerIsPerson : {true, false}) {
+        Game g;
+        BuildCardTable(g);
+        const OpponentLevel stronger = OpponentLevel::Seasoned, weaker = OpponentLevel::Beginner;
+        StrategyPerson person(g, strongerIsPerson ? stronger : weaker);
+        StrategyTable table(person);
+        g.AttachTable(&table);
+        g.TarvishLevel = strongerIsPerson ? weaker : stronger;
+        for (int seed = 1; seed <= 6; ++seed) {
+            g.Random = RandomSource(static_cast<std::uint64_t>(seed));
+            g.TargetScore = 1000;
+            NewGame(g);
+        }
+        strongerWins += g.Stats[strongerIsPerson ? PlayerPerson : PlayerTarvish];
+    }
+    EXPECT_GE(strongerWins, 9);
+}
+
+// Every level by its name and its journal number; older journals know only 0 and 1.
+TEST(Levels, NamesAndNumbersFindTheirLevel) {
+    for (int number = 0; number <= static_cast<int>(OpponentLevel::OldExpert); ++number) {
+        const OpponentLevel level = LevelNumbered(number);
+        EXPECT_EQ(static_cast<int>(level), number);
+        EXPECT_EQ(LevelNamed(OpponentLevelName(level)), level);
+    }
+    EXPECT_EQ(LevelNumbered(1), OpponentLevel::Expert);
+    EXPECT_EQ(LevelNumbered(99), OpponentLevel::Classic);
+    EXPECT_EQ(LevelNamed("Grandmaster"), OpponentLevel::Classic);
 }
 
 // The best play by plain minimax over every legal card, no pruning.
