@@ -103,10 +103,10 @@ GameSummary SummariseGame(const std::vector<ReviewedDecision>& decisions) {
 }
 
 std::string RatingWords(double averageLoss) {
-    if (averageLoss <= 1.5) return "expert";
-    if (averageLoss <= 3) return "strong";
+    if (averageLoss <= 1) return "expert";
+    if (averageLoss <= 2.5) return "strong";
     if (averageLoss <= 5) return "good";
-    if (averageLoss <= 8) return "fair";
+    if (averageLoss <= 10) return "fair";
     return "beginner";
 }
 
