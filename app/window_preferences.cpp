@@ -18,6 +18,7 @@ const QString kGeometry = QStringLiteral("Window/Geometry");
 const QString kMaximized = QStringLiteral("Window/Maximized");
 const QString kTarvishLevel = QStringLiteral("TarvishPlays");
 const QString kExpert = QStringLiteral("Expert");
+const QString kTutor = QStringLiteral("Tutor");
 
 std::unique_ptr<QSettings> OpenSettings(const QString& file) {
     if (!file.isEmpty()) return std::make_unique<QSettings>(file, QSettings::IniFormat);
@@ -51,6 +52,15 @@ bool WindowPreferences::soundsOn() const {
 OpponentLevel WindowPreferences::tarvishLevel() const {
     return settings_->value(kTarvishLevel).toString() == kExpert ? OpponentLevel::Expert
                                                                  : OpponentLevel::Classic;
+}
+
+bool WindowPreferences::tutorOn() const {
+    return settings_->value(kTutor, false).toBool();
+}
+
+void WindowPreferences::setTutorOn(bool on) {
+    settings_->setValue(kTutor, on);
+    settings_->sync();
 }
 
 void WindowPreferences::setTarvishLevel(OpponentLevel level) {
