@@ -182,6 +182,7 @@ void ReviewWindow::drawChart() {
     chart->setTitle(QStringLiteral("Your expected hand result"));
     chart->legend()->hide();
     auto* series = new QLineSeries;
+    series->setPointsVisible(true);
     double low = 0, high = 0;
     for (int i = 0; i < static_cast<int>(reviewed_.size()); ++i) {
         const double value = reviewed_[i].Expected;
@@ -194,6 +195,7 @@ void ReviewWindow::drawChart() {
     x->setTitleText(QStringLiteral("Decision"));
     x->setLabelFormat(QStringLiteral("%d"));
     x->setRange(1, std::max<int>(2, static_cast<int>(reviewed_.size())));
+    x->applyNiceNumbers();
     auto* y = new QValueAxis;
     y->setTitleText(QStringLiteral("Points"));
     y->setRange(low - 10, high + 10);
