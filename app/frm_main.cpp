@@ -62,7 +62,7 @@ FrmMain::FrmMain(const QString& settingsDirectory, const QString& preferencesFil
     setCentralWidget(view_);
     buildMenus();
 
-    connect(scene_, &TableScene::cardClicked, runner_, &GameRunner::clickCard);
+    connect(scene_, &TableScene::cardClicked, this, &FrmMain::playCard);
     connect(scene_, &TableScene::controlClicked, runner_, &GameRunner::clickControl);
     connect(runner_, &GameRunner::idle, this, [this] {
         if (closeWhenIdle_) {
@@ -74,6 +74,7 @@ FrmMain::FrmMain(const QString& settingsDirectory, const QString& preferencesFil
     });
     connect(qApp, &QGuiApplication::commitDataRequest, this, &FrmMain::closeForSystem);
     runner_->onAction = [this](const PersonAction& action) {
+        recorder_.record(game_, action);
         gameJournal_->recordAction(game_, action);
     };
 

@@ -5,9 +5,11 @@
 
 #include <memory>
 
+#include "decision_recorder.h"
 #include "game_state.h"
 #include "person_action.h"
 #include "settings_file.h"
+#include "tutor.h"
 #include "window_preferences.h"
 
 class QAction;
@@ -23,6 +25,7 @@ class GameRunner;
 class HelpPages;
 class HistoryWindow;
 class Journal;
+class ReviewWindow;
 class StatusPanels;
 class TableAnnouncer;
 class TableScene;
@@ -75,6 +78,14 @@ public:
     // Play, Hint: the keyboard ring goes to the card the Expert would play for the person, or
     // the button it would press in a declaring turn gains the focus. Nothing is played.
     void showHint();
+    // Play, Review Hand and Review Game: the person's decisions of the last hand or of the game
+    // analysed and graded in the review window.
+    void reviewHand();
+    void reviewGame();
+    ReviewWindow& reviewWindow();
+    Tutor& tutor() { return tutor_; }
+    // A card the person clicks: questioned first by the tutor when it is on.
+    void playCard(int card);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -87,6 +98,12 @@ private:
     void buildMenus();
     // The Hint command and the Tarvish Plays choice, with the status bar note of the level.
     void buildExpertMenus(QMenu* play, QMenu* options);
+    // Review Hand, Review Game and the Tutor switch.
+    void buildReviewMenus(QMenu* play, QMenu* options);
+    // The hint's reason on the status bar and to Read Aloud.
+    void explainHint(int card);
+    void explainHint(int kind, int suit);
+    void showHintReason(const QString& text);
     void showTarvishLevel();
     void fitToScreen();
     // Asks about a game in progress and writes the settings file; false when the person stays.
@@ -141,6 +158,9 @@ private:
     QAction* fullScreenItem_ = nullptr;
     QActionGroup* levelItems_ = nullptr;
     QLabel* levelNote_ = nullptr;
+    DecisionRecorder recorder_;
+    Tutor tutor_;
+    ReviewWindow* review_ = nullptr;
     // The counts of games won as the settings file last received them.
     PerPlayer<int> statsInFile_{};
     bool failedWriteTold_ = false;

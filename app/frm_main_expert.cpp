@@ -71,13 +71,17 @@ void FrmMain::showTarvishLevel() {
 
 void FrmMain::showHint() {
     if (WaitsForPersonsCard(game_)) {
-        scene_->cardFocus().choose(ExpertChooseCard(game_, PlayerPerson));
+        const int card = ExpertChooseCard(game_, PlayerPerson);
+        scene_->cardFocus().choose(card);
+        explainHint(card);
         return;
     }
     const bool declaring = IsVisible(game_, Control::FramDeclare);
     const bool marriagePanel = IsVisible(game_, Control::FramMarriage);
     if (!game_.GameInProgress || !game_.WaitingForPlayer || (!declaring && !marriagePanel)) return;
-    scene_->focusButton(DeclaringButton(ExpertChooseMeld(game_, PlayerPerson), marriagePanel));
+    const ExpertMeld meld = ExpertChooseMeld(game_, PlayerPerson);
+    scene_->focusButton(DeclaringButton(meld, marriagePanel));
+    explainHint(meld.Kind, meld.Suit);
 }
 
 }  // namespace corvane

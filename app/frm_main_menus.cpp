@@ -78,6 +78,7 @@ void FrmMain::buildMenus() {
     });
     connect(AddItem(play, this, "MnuHistory", "Game History"), &QAction::triggered, this,
             &FrmMain::showHistory);
+    buildReviewMenus(play, nullptr);
     connect(AddItem(play, this, "MnuExit", "Exit", Qt::CTRL | Qt::Key_X), &QAction::triggered, this,
             &FrmMain::exitGame);
 
@@ -115,6 +116,7 @@ void FrmMain::buildMenus() {
     connect(fullScreenItem_, &QAction::triggered, this, &FrmMain::toggleFullScreen);
     buildAccessOptions(options);
     buildDeckOption(options);
+    buildReviewMenus(nullptr, options);
 
     QAction* about = bar->addAction(QStringLiteral("&About"));
     about->setObjectName(QStringLiteral("MnuAbout"));

@@ -19,6 +19,7 @@ const QString kCardDeck = QStringLiteral("CardDeck");
 const QString kGeometry = QStringLiteral("Window/Geometry");
 const QString kMaximized = QStringLiteral("Window/Maximized");
 const QString kTarvishLevel = QStringLiteral("TarvishPlays");
+const QString kTutor = QStringLiteral("Tutor");
 
 std::unique_ptr<QSettings> OpenSettings(const QString& file) {
     if (!file.isEmpty()) return std::make_unique<QSettings>(file, QSettings::IniFormat);
@@ -51,6 +52,15 @@ bool WindowPreferences::soundsOn() const {
 
 OpponentLevel WindowPreferences::tarvishLevel() const {
     return LevelNamed(settings_->value(kTarvishLevel).toString().toStdString());
+}
+
+bool WindowPreferences::tutorOn() const {
+    return settings_->value(kTutor, false).toBool();
+}
+
+void WindowPreferences::setTutorOn(bool on) {
+    settings_->setValue(kTutor, on);
+    settings_->sync();
 }
 
 void WindowPreferences::setTarvishLevel(OpponentLevel level) {

@@ -44,6 +44,9 @@ public:
     // Who plays Tarvish: Classic until the person chooses Expert.
     OpponentLevel tarvishLevel() const;
     void setTarvishLevel(OpponentLevel level);
+    // The tutor: off until the person turns it on.
+    bool tutorOn() const;
+    void setTutorOn(bool on);
 
     // The window's normal place and size and whether it is maximised. Full screen is left out:
     // the next start shows the window as it was before it went full screen.

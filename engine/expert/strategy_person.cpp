@@ -18,7 +18,8 @@ void StrategyPerson::Act() {
         Declare();
         return;
     }
-    PicCard_Click(g_, LevelChooseCard(g_, PlayerPerson, level_));
+    PicCard_Click(g_, cards_ != nullptr ? cards_(g_, PlayerPerson)
+                                        : LevelChooseCard(g_, PlayerPerson, level_));
 }
 
 void StrategyPerson::Declare() {

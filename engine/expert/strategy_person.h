@@ -10,9 +10,14 @@
 
 namespace corvane {
 
+// A card chooser other than a level's, for the review's yardsticks (a random player, say).
+using CardStrategy = int (*)(const Game& g, int player);
+
 class StrategyPerson {
 public:
-    StrategyPerson(Game& g, OpponentLevel level) : g_(g), level_(level) {}
+    // The person's cards come from `cards` where one is given, else from the level.
+    StrategyPerson(Game& g, OpponentLevel level, CardStrategy cards = nullptr)
+        : g_(g), level_(level), cards_(cards) {}
     void Act();
 
 private:
@@ -20,6 +25,7 @@ private:
 
     Game& g_;
     OpponentLevel level_;
+    CardStrategy cards_;
 };
 
 // A table that shows nothing, whose clock jumps to every deadline, and at which the person acts

@@ -37,6 +37,8 @@ public:
     void readHand();
     void readTrickAndTrumps();
     void readScores();
+    // A text of the program's own, such as a hint's reason, said now.
+    void announce(const QString& text) { say(text); }
 
 private:
     void queue(const QString& text);

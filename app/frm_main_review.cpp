@@ -1,0 +1,118 @@
+// The review of the person's decisions, the tutor and the hint's reason.
+#include <QAction>
+#include <QMenu>
+
+#include "display.h"
+#include "expert/view.h"
+#include "frm_main.h"
+#include "game_runner.h"
+#include "hand_flow.h"
+#include "review/evaluator.h"
+#include "review_texts.h"
+#include "review_window.h"
+#include "status_panels.h"
+#include "table_announcer.h"
+#include "window_table.h"
+
+namespace corvane {
+
+namespace {
+
+// Whether the hands hold the cards a hand in play holds, so that it can be played out: a table
+// set up by hand may not.
+bool Playable(const expert::View& view) {
+    const expert::HandState& s = view.State;
+    const int mine = expert::CountCards(s.Held[PlayerPerson]);
+    const int theirs = expert::CountCards(s.Held[PlayerTarvish]) + view.OpponentUnseen;
+    return mine > 0 && mine == theirs + (s.Led != 0 ? 1 : 0);
+}
+
+}  // namespace
+
+void FrmMain::buildReviewMenus(QMenu* play, QMenu* options) {
+    if (play != nullptr) {
+        QAction* before = play->findChild<QAction*>(QStringLiteral("MnuExit"));
+        auto* hand = new QAction(QStringLiteral("Review Hand"), this);
+        hand->setObjectName(QStringLiteral("MnuReviewHand"));
+        auto* game = new QAction(QStringLiteral("Review Game"), this);
+        game->setObjectName(QStringLiteral("MnuReviewGame"));
+        play->insertAction(before, hand);
+        play->insertAction(before, game);
+        connect(hand, &QAction::triggered, this, &FrmMain::reviewHand);
+        connect(game, &QAction::triggered, this, &FrmMain::reviewGame);
+    }
+    if (options != nullptr) {
+        auto* item = new QAction(QStringLiteral("Tutor"), this);
+        item->setObjectName(QStringLiteral("MnuTutor"));
+        item->setCheckable(true);
+        item->setChecked(preferences_.tutorOn());
+        item->setToolTip(QStringLiteral("Warns before a card that would be a mistake or worse"));
+        options->addAction(item);
+        tutor_.setOn(preferences_.tutorOn());
+        connect(item, &QAction::toggled, this, [this](bool on) {
+            preferences_.setTutorOn(on);
+            tutor_.setOn(on);
+        });
+    }
+}
+
+ReviewWindow& FrmMain::reviewWindow() {
+    if (review_ == nullptr) {
+        review_ = new ReviewWindow(this);
+        review_->speak = [this](const QString& text) { announcer_->announce(text); };
+    }
+    return *review_;
+}
+
+void FrmMain::reviewHand() {
+    ReviewWindow& window = reviewWindow();
+    window.review(recorder_.lastHand(), QStringLiteral("Review of the Hand"));
+    window.show();
+    window.raise();
+}
+
+void FrmMain::reviewGame() {
+    ReviewWindow& window = reviewWindow();
+    window.review(recorder_.game(), QStringLiteral("Review of the Game"));
+    window.show();
+    window.raise();
+}
+
+void FrmMain::playCard(int card) {
+    if (const std::optional<QString> question = tutor_.question(game_, card)) {
+        // The game's own message dialog; the game itself is not told, so choosing again leaves
+        // everything as it was.
+        const int choice = table_->ShowMessage(
+            {question->toStdString(), "Play Anyway", "Choose Again", "", 2, "Tutor"});
+        if (choice != 0) return;
+    }
+    runner_->clickCard(card);
+}
+
+void FrmMain::explainHint(int card) {
+    const expert::View view = expert::ViewOf(game_, PlayerPerson);
+    if (!Playable(view)) return;
+    const review::Evaluation e = review::EvaluateCards(view);
+    const review::Option* hinted = e.FindCard(card);
+    if (hinted == nullptr) return;
+    showHintReason(HintText(e, *hinted, false));
+}
+
+void FrmMain::explainHint(int kind, int suit) {
+    const expert::View view = expert::ViewOf(game_, PlayerPerson);
+    if (!Playable(view)) return;
+    const review::Evaluation e = review::EvaluateMelds(view);
+    const review::Option* hinted = e.FindMeld(kind, suit);
+    if (hinted == nullptr) return;
+    showHintReason(HintText(e, *hinted, true));
+}
+
+// In the prompt's panel, which the game's next prompt takes back.
+void FrmMain::showHintReason(const QString& text) {
+    StatusPanel* prompt = panels_->panel(2);
+    prompt->set(text, prompt->image());
+    prompt->setToolTip(text);
+    announcer_->announce(text);
+}
+
+}  // namespace corvane

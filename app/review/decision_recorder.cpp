@@ -1,0 +1,86 @@
+#include "decision_recorder.h"
+
+#include "display.h"
+#include "expert/expert.h"
+#include "expert/view.h"
+#include "hand_flow.h"
+
+namespace corvane {
+
+namespace {
+
+// The declaration a declaring panel's button makes, found by the map the hint uses the other way.
+bool MeldOfButton(const std::string& button, bool marriagePanel, ExpertMeld& meld) {
+    for (int kind = 0; kind <= MeldKindCount; ++kind) {
+        for (int suit = Diamonds; suit <= (kind == MeldMarriage ? Spades : Diamonds); ++suit) {
+            const ExpertMeld candidate{kind, kind == MeldMarriage ? suit : 0};
+            if (DeclaringButton(candidate, marriagePanel) == button) {
+                meld = candidate;
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+review::DecisionPoint CardDecision(const Game& g, int card) {
+    review::DecisionPoint p;
+    p.View = expert::ViewOf(g, PlayerPerson);
+    p.Card = card;
+    return p;
+}
+
+void DecisionRecorder::record(const Game& g, const PersonAction& action) {
+    if (!g.GameInProgress || !g.WaitingForPlayer) return;
+    review::DecisionPoint p;
+    if (action.What == PersonAction::Kind::Card && WaitsForPersonsCard(g)) {
+        if (g.CardTable[action.Value].Location != LocPlayerHand) return;
+        p = CardDecision(g, action.Value);
+        p.ExpertCard = ExpertChooseCard(g, PlayerPerson);
+    } else if (action.What == PersonAction::Kind::Control) {
+        const bool marriagePanel = IsVisible(g, Control::FramMarriage);
+        if (!marriagePanel && !IsVisible(g, Control::FramDeclare)) return;
+        ExpertMeld meld;
+        // Opening the marriage panel decides nothing yet, nor does a Cancel within it.
+        if (action.Text == "CmdMakeMarriage" || (marriagePanel && action.Text == "CmdCancel"))
+            return;
+        if (!MeldOfButton(action.Text, marriagePanel, meld)) return;
+        p.View = expert::ViewOf(g, PlayerPerson);
+        p.Declaration = true;
+        p.MeldKind = meld.Kind;
+        p.MeldSuit = meld.Suit;
+        const ExpertMeld best = ExpertChooseMeld(g, PlayerPerson);
+        p.ExpertMeldKind = best.Kind;
+        p.ExpertMeldSuit = best.Suit;
+    } else {
+        return;
+    }
+    const expert::HandState& s = p.View.State;
+    // A hand starts with its first trick; a game, too, with both totals at most the Seven turned
+    // up, which no later hand begins with.
+    if (s.Round == 1 && s.Tricks == 0 && !p.Declaration) {
+        if (s.GameTotal[1] + s.GameTotal[2] <= 10) clear();
+        ++hand_;
+    }
+    if (hand_ == 0) hand_ = 1;
+    p.Hand = hand_;
+    game_.push_back(p);
+}
+
+void DecisionRecorder::clear() {
+    game_.clear();
+    hand_ = 0;
+}
+
+std::vector<review::DecisionPoint> DecisionRecorder::lastHand() const {
+    std::vector<review::DecisionPoint> hand;
+    if (game_.empty()) return hand;
+    for (const review::DecisionPoint& p : game_) {
+        if (p.Hand == game_.back().Hand) hand.push_back(p);
+    }
+    return hand;
+}
+
+}  // namespace corvane

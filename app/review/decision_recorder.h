@@ -1,0 +1,32 @@
+#pragma once
+
+#include <vector>
+
+#include "person_action.h"
+#include "review/rating.h"
+
+namespace corvane {
+
+struct Game;
+
+// The person's decisions of the game on the table, as the person saw them, written down just
+// before each is carried out: every card played and every declaration made or declined. The
+// Expert's choice at the same moment is kept beside each, to measure it on the same decisions.
+class DecisionRecorder {
+public:
+    void record(const Game& g, const PersonAction& action);
+    void clear();
+
+    const std::vector<review::DecisionPoint>& game() const { return game_; }
+    // The decisions of the last hand that has any.
+    std::vector<review::DecisionPoint> lastHand() const;
+
+private:
+    std::vector<review::DecisionPoint> game_;
+    int hand_ = 0;
+};
+
+// The person's decision to play `card` now, as the person sees it; no Expert choice filled in.
+review::DecisionPoint CardDecision(const Game& g, int card);
+
+}  // namespace corvane
