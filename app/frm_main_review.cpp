@@ -16,19 +16,6 @@
 
 namespace corvane {
 
-namespace {
-
-// Whether the hands hold the cards a hand in play holds, so that it can be played out: a table
-// set up by hand may not.
-bool Playable(const expert::View& view) {
-    const expert::HandState& s = view.State;
-    const int mine = expert::CountCards(s.Held[PlayerPerson]);
-    const int theirs = expert::CountCards(s.Held[PlayerTarvish]) + view.OpponentUnseen;
-    return mine > 0 && mine == theirs + (s.Led != 0 ? 1 : 0);
-}
-
-}  // namespace
-
 void FrmMain::buildReviewMenus(QMenu* play, QMenu* options) {
     if (play != nullptr) {
         QAction* before = play->findChild<QAction*>(QStringLiteral("MnuExit"));
@@ -91,7 +78,7 @@ void FrmMain::playCard(int card) {
 
 void FrmMain::explainHint(int card) {
     const expert::View view = expert::ViewOf(game_, PlayerPerson);
-    if (!Playable(view)) return;
+    if (!expert::HandInPlay(view, expert::Turn::Card)) return;
     const review::Evaluation e = review::EvaluateCards(view);
     const review::Option* hinted = e.FindCard(card);
     if (hinted == nullptr) return;
@@ -100,7 +87,7 @@ void FrmMain::explainHint(int card) {
 
 void FrmMain::explainHint(int kind, int suit) {
     const expert::View view = expert::ViewOf(game_, PlayerPerson);
-    if (!Playable(view)) return;
+    if (!expert::HandInPlay(view, expert::Turn::Declaring)) return;
     const review::Evaluation e = review::EvaluateMelds(view);
     const review::Option* hinted = e.FindMeld(kind, suit);
     if (hinted == nullptr) return;

@@ -38,6 +38,8 @@ void DecisionRecorder::record(const Game& g, const PersonAction& action) {
     if (action.What == PersonAction::Kind::Card && WaitsForPersonsCard(g)) {
         if (g.CardTable[action.Value].Location != LocPlayerHand) return;
         p = CardDecision(g, action.Value);
+        // Only a hand in play can be played out for the review; a table set up by hand is not.
+        if (!expert::HandInPlay(p.View, expert::Turn::Card)) return;
         p.ExpertCard = ExpertChooseCard(g, PlayerPerson);
     } else if (action.What == PersonAction::Kind::Control) {
         const bool marriagePanel = IsVisible(g, Control::FramMarriage);
@@ -48,6 +50,7 @@ void DecisionRecorder::record(const Game& g, const PersonAction& action) {
             return;
         if (!MeldOfButton(action.Text, marriagePanel, meld)) return;
         p.View = expert::ViewOf(g, PlayerPerson);
+        if (!expert::HandInPlay(p.View, expert::Turn::Declaring)) return;
         p.Declaration = true;
         p.MeldKind = meld.Kind;
         p.MeldSuit = meld.Suit;

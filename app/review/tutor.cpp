@@ -13,6 +13,7 @@ std::optional<QString> Tutor::question(const Game& g, int card) {
     if (card < 1 || card > CardCount || g.CardTable[card].Location != LocPlayerHand)
         return std::nullopt;
     const review::DecisionPoint point = CardDecision(g, card);
+    if (!expert::HandInPlay(point.View, expert::Turn::Card)) return std::nullopt;
     const std::uint64_t seen = expert::ViewSeed(point.View);
     if (seen == asked_) return std::nullopt;
     const review::ReviewedDecision d = review::Review(point);

@@ -159,19 +159,6 @@ int DrawByWeight(const View& view, const std::int64_t total[], int n, int best, 
     return best;
 }
 
-// The counts a Round 1 position of the game always has: the unseen cards are the opponent's
-// hidden ones and the stock, and the player to play holds one card more than the other when a
-// card is led, else as many. A position that breaks them (set up by hand) is not searched: its
-// deals would run out of cards.
-bool Consistent(const View& view) {
-    const HandState& s = view.State;
-    const int me = view.Viewer;
-    const int mine = CountCards(s.Held[me]);
-    const int theirs = CountCards(s.Held[Other(me)]) + view.OpponentUnseen;
-    return CountCards(view.Unseen) == view.OpponentUnseen + s.StockLeft &&
-           mine == theirs + (s.Led != 0 ? 1 : 0);
-}
-
 }  // namespace
 
 int SearchCard(const View& view, const SearchSettings& settings) {
@@ -180,13 +167,15 @@ int SearchCard(const View& view, const SearchSettings& settings) {
     int candidates[16];
     const int n = Candidates(base, me, candidates);
     if (n <= 1) return n == 1 ? candidates[0] : 0;
-    if (base.Round == 2 && settings.SolveRoundTwo) {
+    // A hand set up by hand with cards missing would run its deals and play-outs out of cards.
+    const bool inPlay = HandInPlay(view, Turn::Card);
+    if (base.Round == 2 && settings.SolveRoundTwo && inPlay) {
         thread_local RoundTwoSolver solver;
         int best = 0;
         solver.Solve(base, me, &best);
         return best;
     }
-    if (settings.Samples == 0 || !Consistent(view)) return BaselineCard(base, me);
+    if (settings.Samples == 0 || !inPlay) return BaselineCard(base, me);
 
     Deals deals(view);
     const bool ending = base.Round == 1 && base.StockLeft <= settings.EndingStock;
@@ -211,7 +200,8 @@ MeldOption SearchMeld(const View& view, const SearchSettings& settings) {
     // None comes last, so that of equal totals a meld is made rather than held back.
     const int n = MeldOptions(view.State, me, options) + 1;
     options[n - 1] = {};
-    if (n == 1 || settings.Samples == 0 || !Consistent(view)) return BestMeld(view.State, me);
+    if (n == 1 || settings.Samples == 0 || !HandInPlay(view, Turn::Declaring))
+        return BestMeld(view.State, me);
     Deals deals(view);
     std::int64_t total[MaxMeldOptions + 1] = {};
     for (int sample = 0; sample < settings.Samples; ++sample) {

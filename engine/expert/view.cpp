@@ -66,6 +66,28 @@ View ViewOf(const Game& g, int viewer) {
     return view;
 }
 
+bool HandInPlay(const View& view, Turn turn) {
+    const HandState& s = view.State;
+    const int me = view.Viewer;
+    const int mine = CountCards(s.Held[me]);
+    const int theirs = CountCards(s.Held[Other(me)]) + view.OpponentUnseen;
+    if (mine != theirs + (s.Led != 0 ? 1 : 0)) return false;
+    if (CountCards(view.Unseen) != view.OpponentUnseen + s.StockLeft) return false;
+    if (s.Round == 2) {
+        return turn == Turn::Card && s.StockLeft == 0 && mine == RoundTwoTricks - s.Tricks;
+    }
+    // Round 1 keeps eight cards in each hand and in the stock two for each trick to come and one
+    // more. The declaring turn after a trick comes before its draws, with the hands a card short
+    // and the stock two longer; after the last trick there is a second one after the draws.
+    constexpr int dealt = 8;
+    const int drawn = 2 * (RoundOneTricks - s.Tricks) + 1;
+    if (turn == Turn::Card)
+        return s.Tricks < RoundOneTricks && s.StockLeft == drawn && mine == dealt;
+    return s.Led == 0 && s.Tricks > 0 &&
+           ((s.StockLeft == drawn + 2 && mine == dealt - 1) ||
+            (s.Tricks == RoundOneTricks && s.StockLeft == drawn && mine == dealt));
+}
+
 std::uint64_t ViewSeed(const View& view) {
     const HandState& s = view.State;
     std::uint64_t h = Mix(0x434F5256414E45ULL, static_cast<std::uint64_t>(view.Viewer));

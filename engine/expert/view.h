@@ -24,6 +24,13 @@ struct View {
 };
 View ViewOf(const Game& g, int viewer);
 
+// Whether the counts of the view are those of a hand in play at the viewer's card or declaring
+// turn: the hands as large as the tricks and the stock leave them, the unseen cards the
+// opponent's hidden ones and the stock. Only such a view can be played out; a table set up by
+// hand may hold any cards.
+enum class Turn { Card, Declaring };
+bool HandInPlay(const View& view, Turn turn);
+
 // A seed made only of what the viewer can see, so that a search is a function of its view.
 std::uint64_t ViewSeed(const View& view);
 

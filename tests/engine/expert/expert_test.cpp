@@ -10,6 +10,7 @@
 #include "expert/levels.h"
 #include "expert/solver.h"
 #include "expert/strategy_person.h"
+#include "expert/view.h"
 #include "hand_flow.h"
 #include "headless_table.h"
 #include "random_source.h"
@@ -97,6 +98,31 @@ TEST(Expert, ASeedPlaysTheSameGamesEveryTimeAndTheChoicesNeverCheat) {
         made += copy.MeldMade;
     }
     EXPECT_GT(made, 0);
+}
+
+// The search plays out only a hand whose counts are those of the game at that turn: every turn of
+// a real game, and no table set up by hand, whose play-outs would run out of cards.
+TEST(Expert, SearchesEveryTurnOfAGameButNoTableSetUpByHand) {
+    std::vector<Game> positions, declaring;
+    PlaySeededGames(1, &positions, &declaring);
+    ASSERT_FALSE(declaring.empty());
+    const auto inPlay = [](const Game& g, expert::Turn turn) {
+        return expert::HandInPlay(expert::ViewOf(g, PlayerPerson), turn);
+    };
+    for (const Game& g : positions) EXPECT_TRUE(inPlay(g, expert::Turn::Card));
+    for (const Game& g : declaring) EXPECT_TRUE(inPlay(g, expert::Turn::Declaring));
+    // A declaring panel opened over the first card's wait; a card taken out of the hand.
+    EXPECT_FALSE(inPlay(positions.front(), expert::Turn::Declaring));
+    for (Game g : {positions.back(), declaring.back()}) {
+        for (CardRecord& c : g.CardTable) {
+            if (c.Location == LocPlayerHand && !c.OnTable) {
+                c.Location = LocTrick;
+                break;
+            }
+        }
+        EXPECT_FALSE(inPlay(g, expert::Turn::Card));
+        EXPECT_FALSE(inPlay(g, expert::Turn::Declaring));
+    }
 }
 
 // A few seeded games from both seats: the stronger level wins more of them.
