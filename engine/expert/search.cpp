@@ -5,28 +5,11 @@
 
 #include "policy.h"
 #include "solver.h"
+#include "split_mix.h"
 
 namespace corvane::expert {
 
 namespace {
-
-// A small fast generator for the deals, seeded from the view.
-class Random {
-public:
-    explicit Random(std::uint64_t seed) : state_(seed) {}
-    std::uint64_t Next() {
-        std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ULL);
-        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
-        z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
-        return z ^ (z >> 31);
-    }
-    int Below(int n) {
-        return static_cast<int>((Next() >> 32) * static_cast<std::uint64_t>(n) >> 32);
-    }
-
-private:
-    std::uint64_t state_;
-};
 
 // The candidates: every legal card, but of two copies with the same marks only one.
 int Candidates(const HandState& s, int player, int out[16]) {
@@ -115,7 +98,7 @@ public:
 
 private:
     const View& view_;
-    Random random_;
+    SplitMix random_;
     HandState dealt_;
     std::int8_t unseen_[64];
     int count_ = 0;
@@ -151,7 +134,7 @@ int DrawByWeight(const View& view, const std::int64_t total[], int n, int best, 
         weight[c] = std::exp(static_cast<double>(total[c] - total[best]) / scale);
         sum += weight[c];
     }
-    Random random(ViewSeed(view) ^ 0x5350524541440000ULL);
+    SplitMix random(ViewSeed(view) ^ 0x5350524541440000ULL);
     double draw = sum * static_cast<double>(random.Next() >> 11) * 0x1p-53;
     for (int c = 0; c < n; ++c) {
         if ((draw -= weight[c]) < 0) return c;

@@ -4,29 +4,13 @@
 
 #include "expert/playout.h"
 #include "expert/solver.h"
+#include "expert/split_mix.h"
 
 namespace corvane::review {
 
 using namespace expert;
 
 namespace {
-
-class Random {
-public:
-    explicit Random(std::uint64_t seed) : state_(seed) {}
-    std::uint64_t Next() {
-        std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ULL);
-        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
-        z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
-        return z ^ (z >> 31);
-    }
-    int Below(int n) {
-        return static_cast<int>((Next() >> 32) * static_cast<std::uint64_t>(n) >> 32);
-    }
-
-private:
-    std::uint64_t state_;
-};
 
 int Result(const HandState& s, int me, int gameWeight) {
     int value = s.HandScore[me] - s.HandScore[Other(me)];
@@ -132,7 +116,7 @@ void Sample(const View& view, const EvaluatorSettings& settings, Evaluation& e, 
         unseen[unseenCount++] = static_cast<std::int8_t>(FirstCard(m));
     e.Samples = view.State.Round == 2 ? 1 : settings.Samples;
     std::vector<std::vector<int>> results(n, std::vector<int>(e.Samples));
-    Random random(ViewSeed(view) ^ (settings.Salt * 0xD6E8FEB86659FD93ULL));
+    SplitMix random(ViewSeed(view) ^ (settings.Salt * 0xD6E8FEB86659FD93ULL));
     HandState dealt = view.State;
     for (int k = 0; k < e.Samples; ++k) {
         for (int i = unseenCount - 1; i > 0; --i) {
