@@ -15,6 +15,7 @@
 #include <memory>
 
 #include "deck_art.h"
+#include "first_paint.h"
 #include "frm_main.h"
 #include "game_runner.h"
 #include "hand_flow.h"
@@ -83,19 +84,6 @@ void BM_FrameAfterAResize(benchmark::State& state, const DeckIndex& deck) {
     DeckArt::instance().select(std::nullopt);
 }
 
-// Quits a loop when the widget it watches paints for the first time.
-class FirstPaint : public QObject {
-public:
-    explicit FirstPaint(QEventLoop& loop) : loop_(loop) {}
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint) loop_.quit();
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    QEventLoop& loop_;
-};
-
 void BM_StartUpToFirstPaintedTable(benchmark::State& state, const QString& deckId) {
     QTemporaryDir folder;
     const QString preferences = folder.filePath("preferences.ini");
@@ -104,12 +92,8 @@ void BM_StartUpToFirstPaintedTable(benchmark::State& state, const QString& deckI
         state.PauseTiming();
         DeckArt::instance().select(std::nullopt);
         state.ResumeTiming();
-        QEventLoop loop;
-        FirstPaint watcher(loop);
         auto window = std::make_unique<FrmMain>(folder.path(), preferences);
-        window->view().viewport()->installEventFilter(&watcher);
-        window->show();
-        loop.exec();
+        ShowUntilPainted(*window, *window->view().viewport());
         state.PauseTiming();
         window.reset();
         state.ResumeTiming();

@@ -15,6 +15,7 @@
 #include <memory>
 
 #include "display.h"
+#include "first_paint.h"
 #include "frm_main.h"
 #include "game_runner.h"
 #include "hand_flow.h"
@@ -102,28 +103,10 @@ void BM_WaitForPersonOfTwoSeconds(benchmark::State& state) {
 }
 BENCHMARK(BM_WaitForPersonOfTwoSeconds)->Iterations(2)->Unit(benchmark::kMillisecond);
 
-// Quits a loop when the widget it watches paints for the first time.
-class FirstPaint : public QObject {
-public:
-    explicit FirstPaint(QEventLoop& loop) : loop_(loop) {}
-
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint) loop_.quit();
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    QEventLoop& loop_;
-};
-
 void BM_StartUpToFirstPaintedTable(benchmark::State& state) {
     for (auto _ : state) {
-        QEventLoop loop;
-        FirstPaint watcher(loop);
         auto window = std::make_unique<FrmMain>();
-        window->view().viewport()->installEventFilter(&watcher);
-        window->show();
-        loop.exec();
+        ShowUntilPainted(*window, *window->view().viewport());
         state.PauseTiming();
         window.reset();
         state.ResumeTiming();
