@@ -1,7 +1,9 @@
 // Copies of the real program on one data folder, as two clicks on the menu entry start them.
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QLockFile>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -79,6 +81,20 @@ TEST_F(SingleInstanceTest, ALaterCopyHandsOverAndTheGameSurvivesACrash) {
     const std::optional<GameRecord> unfinished = after.unfinishedGame();
     ASSERT_TRUE(unfinished.has_value()) << "nobody left the game or set the journal aside";
     EXPECT_EQ(unfinished->Start.Seed, start.Seed);
+}
+
+// A copy that holds the lock but does not answer (here: its event loop never runs) is neither
+// raised nor taken over: the later copy learns it in the time given and leaves.
+TEST_F(SingleInstanceTest, ACopyThatDoesNotAnswerKeepsItsLock) {
+    const QByteArray before = qgetenv("XDG_RUNTIME_DIR");
+    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+    const auto restore = qScopeGuard([&] { qputenv("XDG_RUNTIME_DIR", before); });
+    SingleInstance running(folder);
+    ASSERT_EQ(running.claim(), SingleInstance::Claim::First);
+    QDeadlineTimer given(2000);
+    EXPECT_EQ(SingleInstance(folder).claim(300), SingleInstance::Claim::NoAnswer);
+    EXPECT_FALSE(given.hasExpired()) << "the later copy waits only as long as it was given";
+    EXPECT_EQ(SingleInstance(folder).claim(0), SingleInstance::Claim::NoAnswer);
 }
 
 }  // namespace
