@@ -104,7 +104,10 @@ FrmMain::~FrmMain() {
 }
 
 HistoryWindow& FrmMain::historyWindow() {
-    if (history_ == nullptr) history_ = new HistoryWindow(*journal_, this);
+    if (history_ == nullptr) {
+        history_ = new HistoryWindow(*journal_, this);
+        connect(history_, &HistoryWindow::reviewRequested, this, &FrmMain::reviewFinishedGame);
+    }
     return *history_;
 }
 
@@ -149,8 +152,13 @@ void FrmMain::continueLastGame() {
     if (game_.GameInProgress || runner_->running()) return;
     const std::optional<GameRecord> record = journal_->unfinishedGame();
     if (!record) return;
-    runner_->start(
-        [this, record = *record](Game& g) { gameJournal_->playResumed(g, record, *table_); });
+    // The decisions before the stop are the review's as much as those after it.
+    recorder_.clear();
+    runner_->start([this, record = *record](Game& g) {
+        gameJournal_->playResumed(g, record, *table_, [this](const Game& game, const PersonAction& a) {
+            recorder_.record(game, a);
+        });
+    });
 }
 
 // The table at its design size, or smaller when the screen cannot hold that with the menu bar,

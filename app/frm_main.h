@@ -20,6 +20,7 @@ class QMenu;
 namespace corvane {
 
 class FrmAbout;
+class GameRater;
 class GameJournal;
 class GameRunner;
 class HelpPages;
@@ -82,7 +83,11 @@ public:
     // analysed and graded in the review window.
     void reviewHand();
     void reviewGame();
+    // Game History, Review Game: finished game `game` played again out of sight, and its
+    // decisions reviewed; the review's rating is kept for the history.
+    void reviewFinishedGame(qint64 game);
     ReviewWindow& reviewWindow();
+    GameRater& rater();
     Tutor& tutor() { return tutor_; }
     // A card the person clicks: questioned first by the tutor when it is on.
     void playCard(int card);
@@ -104,6 +109,9 @@ private:
     void explainHint(int card);
     void explainHint(int kind, int suit);
     void showHintReason(const QString& text);
+    // A game won here is rated out of sight for the history.
+    void rateFinishedGame();
+    void keepRatingOfReview();
     void showTarvishLevel();
     void fitToScreen();
     // Asks about a game in progress and writes the settings file; false when the person stays.
@@ -161,6 +169,9 @@ private:
     DecisionRecorder recorder_;
     Tutor tutor_;
     ReviewWindow* review_ = nullptr;
+    GameRater* rater_ = nullptr;
+    qint64 rated_ = 0;      // the last game won here that was given to the rater
+    qint64 reviewing_ = 0;  // the finished game in the review window, 0 for the game on the table
     // The counts of games won as the settings file last received them.
     PerPlayer<int> statsInFile_{};
     bool failedWriteTold_ = false;

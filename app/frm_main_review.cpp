@@ -1,12 +1,21 @@
 // The review of the person's decisions, the tutor and the hint's reason.
 #include <QAction>
+#include <QFutureWatcher>
 #include <QMenu>
+#include <QMessageBox>
+#include <QStatusBar>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include "display.h"
 #include "expert/view.h"
 #include "frm_main.h"
+#include "game_decisions.h"
+#include "game_journal.h"
+#include "game_rater.h"
 #include "game_runner.h"
 #include "hand_flow.h"
+#include "history_window.h"
+#include "journal.h"
 #include "review/evaluator.h"
 #include "review_texts.h"
 #include "review_window.h"
@@ -28,6 +37,7 @@ void FrmMain::buildReviewMenus(QMenu* play, QMenu* options) {
         connect(hand, &QAction::triggered, this, &FrmMain::reviewHand);
         connect(game, &QAction::triggered, this, &FrmMain::reviewGame);
     }
+    connect(runner_, &GameRunner::idle, this, &FrmMain::rateFinishedGame);
     if (options != nullptr) {
         auto* item = new QAction(QStringLiteral("Tutor"), this);
         item->setObjectName(QStringLiteral("MnuTutor"));
@@ -47,11 +57,23 @@ ReviewWindow& FrmMain::reviewWindow() {
     if (review_ == nullptr) {
         review_ = new ReviewWindow(this);
         review_->speak = [this](const QString& text) { announcer_->announce(text); };
+        connect(review_, &ReviewWindow::finished, this, &FrmMain::keepRatingOfReview);
     }
     return *review_;
 }
 
+GameRater& FrmMain::rater() {
+    if (rater_ == nullptr) {
+        rater_ = new GameRater(*journal_, this);
+        connect(rater_, &GameRater::rated, this, [this] {
+            if (history_ != nullptr && history_->isVisible()) history_->reload();
+        });
+    }
+    return *rater_;
+}
+
 void FrmMain::reviewHand() {
+    reviewing_ = 0;
     ReviewWindow& window = reviewWindow();
     window.review(recorder_.lastHand(), QStringLiteral("Review of the Hand"));
     window.show();
@@ -59,10 +81,53 @@ void FrmMain::reviewHand() {
 }
 
 void FrmMain::reviewGame() {
+    reviewing_ = 0;
     ReviewWindow& window = reviewWindow();
     window.review(recorder_.game(), QStringLiteral("Review of the Game"));
     window.show();
     window.raise();
+}
+
+void FrmMain::reviewFinishedGame(qint64 game) {
+    std::optional<GameRecord> record = journal_->finishedGame(game);
+    if (!record) {
+        QMessageBox::information(
+            history_ != nullptr ? static_cast<QWidget*>(history_) : this,
+            QStringLiteral("Review Game"),
+            QStringLiteral("This game was finished before the history kept the moves of its "
+                           "games, so it cannot be played again for a review."));
+        return;
+    }
+    statusBar()->showMessage(QStringLiteral("Playing the game again for its review..."));
+    // The replay asks the Expert at every decision: on a worker thread, the window goes on.
+    auto* replay = new QFutureWatcher<std::vector<review::DecisionPoint>>(this);
+    connect(replay, &QFutureWatcherBase::finished, this, [this, replay, game] {
+        replay->deleteLater();
+        statusBar()->clearMessage();
+        reviewing_ = game;
+        ReviewWindow& window = reviewWindow();
+        window.review(replay->result(), QStringLiteral("Review of a Game from the History"));
+        window.show();
+        window.raise();
+    });
+    replay->setFuture(
+        QtConcurrent::run([record = std::move(*record)] { return DecisionsOf(record); }));
+}
+
+void FrmMain::rateFinishedGame() {
+    const qint64 finished = gameJournal_->lastFinished();
+    if (finished == 0 || finished == rated_) return;
+    rated_ = finished;
+    rater().rate(finished);
+}
+
+// A whole finished game reviewed in the window is rated as the rater would have rated it.
+void FrmMain::keepRatingOfReview() {
+    if (reviewing_ == 0 || review_->reviewed().empty()) return;
+    if (journal_->saveRating(reviewing_, RatingOf(review_->reviewed())) && history_ != nullptr &&
+        history_->isVisible()) {
+        history_->reload();
+    }
 }
 
 void FrmMain::playCard(int card) {

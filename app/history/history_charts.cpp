@@ -68,6 +68,36 @@ QChart* WinShareChart(const std::vector<FinishedGame>& games) {
     return chart;
 }
 
+QChart* RatingChart(const std::vector<FinishedGame>& games) {
+    QChart* chart = NewChart(QStringLiteral("Your play, game after game"));
+    auto* person = new QLineSeries;
+    person->setName(QStringLiteral("Your average loss a decision"));
+    person->setPointsVisible(true);
+    auto* expert = new QLineSeries;
+    expert->setName(QStringLiteral("The Expert's at the same decisions"));
+    double highest = 10;
+    for (std::size_t i = 0; i < games.size(); ++i) {
+        if (!games[i].Rating) continue;
+        person->append(double(i + 1), games[i].Rating->AverageLoss);
+        expert->append(double(i + 1), games[i].Rating->ExpertAverageLoss);
+        highest =
+            std::max({highest, games[i].Rating->AverageLoss, games[i].Rating->ExpertAverageLoss});
+    }
+    auto* x = new QValueAxis;
+    x->setTitleText(QStringLiteral("Game"));
+    x->setLabelFormat(QStringLiteral("%d"));
+    x->setRange(1, std::max<double>(2, double(games.size())));
+    auto* y = new QValueAxis;
+    y->setTitleText(QStringLiteral("Points"));
+    y->setRange(0, highest);
+    y->applyNiceNumbers();
+    AttachAxes(chart, person, x, y);
+    chart->addSeries(expert);
+    expert->attachAxis(x);
+    expert->attachAxis(y);
+    return chart;
+}
+
 QChart* HandPointsChart(const std::vector<FinishedGame>& games) {
     QChart* chart = NewChart(QStringLiteral("Points per hand"));
     QBarSet* sets[] = {new QBarSet(QStringLiteral("Your melds")),

@@ -8,6 +8,7 @@
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -17,6 +18,9 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
+
+#include <cmath>
+#include <optional>
 
 #include "expert/levels.h"
 #include "history_charts.h"
@@ -28,9 +32,10 @@ namespace corvane {
 namespace {
 
 const QStringList kColumns = {
-    QStringLiteral("Ended"),  QStringLiteral("Target"),     QStringLiteral("Tarvish plays"),
-    QStringLiteral("Winner"), QStringLiteral("Your total"), QStringLiteral("Tarvish's total"),
-    QStringLiteral("Hands"),  QStringLiteral("Your melds"), QStringLiteral("Tarvish's melds")};
+    QStringLiteral("Ended"),  QStringLiteral("Target"),          QStringLiteral("Tarvish plays"),
+    QStringLiteral("Winner"), QStringLiteral("Your total"),      QStringLiteral("Tarvish's total"),
+    QStringLiteral("Hands"),  QStringLiteral("Your melds"),      QStringLiteral("Tarvish's melds"),
+    QStringLiteral("Rating"), QStringLiteral("Loss a decision"), QStringLiteral("Luck")};
 
 // A cell that sorts by its number, not by its text.
 QStandardItem* NumberItem(int number) {
@@ -42,6 +47,16 @@ QStandardItem* NumberItem(int number) {
 QStandardItem* TextItem(const QString& text) {
     return new QStandardItem(text);
 }
+
+// Points to one decimal, sorting by the number; empty for a game not reviewed yet.
+QStandardItem* PointsItem(const std::optional<double>& points) {
+    auto* item = new QStandardItem;
+    if (points) item->setData(std::round(*points * 10) / 10, Qt::DisplayRole);
+    return item;
+}
+
+// Which game a row shows, whatever the sorting.
+constexpr int kGameIdRole = Qt::UserRole + 1;
 
 int MeldPointsOf(const FinishedGame& game, int player) {
     int points = 0;
@@ -72,6 +87,7 @@ HistoryWindow::HistoryWindow(Journal& journal, QWidget* parent)
       sorted_(new QSortFilterProxyModel(this)),
       table_(new QTableView(this)),
       winShare_(NewChartView(this)),
+      rating_(NewChartView(this)),
       handPoints_(NewChartView(this)),
       meldKinds_(NewChartView(this)) {
     setObjectName(QStringLiteral("FrmHistory"));
@@ -94,6 +110,7 @@ HistoryWindow::HistoryWindow(Journal& journal, QWidget* parent)
 
     auto* charts = new QTabWidget(this);
     charts->addTab(winShare_, QStringLiteral("Games won"));
+    charts->addTab(rating_, QStringLiteral("Your play"));
     charts->addTab(handPoints_, QStringLiteral("Points per hand"));
     charts->addTab(meldKinds_, QStringLiteral("Melds by kind"));
 
@@ -104,6 +121,18 @@ HistoryWindow::HistoryWindow(Journal& journal, QWidget* parent)
     QPushButton* clearButton =
         buttons->addButton(QStringLiteral("C&lear History"), QDialogButtonBox::ResetRole);
     clearButton->setObjectName(QStringLiteral("CmdClearHistory"));
+    QPushButton* reviewButton =
+        buttons->addButton(QStringLiteral("&Review Game"), QDialogButtonBox::ActionRole);
+    reviewButton->setObjectName(QStringLiteral("CmdReviewGame"));
+    reviewButton->setEnabled(false);
+    connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, reviewButton,
+            [this, reviewButton] { reviewButton->setEnabled(selectedGame() != 0); });
+    connect(reviewButton, &QPushButton::clicked, this, [this] {
+        if (const qint64 game = selectedGame()) emit reviewRequested(game);
+    });
+    connect(table_, &QTableView::doubleClicked, this, [this] {
+        if (const qint64 game = selectedGame()) emit reviewRequested(game);
+    });
     connect(exportButton, &QPushButton::clicked, this, &HistoryWindow::exportWithDialog);
     connect(clearButton, &QPushButton::clicked, this, &HistoryWindow::clearHistory);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
@@ -126,6 +155,12 @@ void HistoryWindow::reload() {
     showGames();
 }
 
+qint64 HistoryWindow::selectedGame() const {
+    const QModelIndex current = table_->currentIndex();
+    if (!current.isValid()) return 0;
+    return sorted_->index(current.row(), 0).data(kGameIdRole).toLongLong();
+}
+
 std::vector<FinishedGame> HistoryWindow::shownGames() const {
     const int level = level_->currentData().toInt();
     std::vector<FinishedGame> shown;
@@ -140,14 +175,22 @@ void HistoryWindow::showGames() {
     model_->clear();
     model_->setHorizontalHeaderLabels(kColumns);
     for (const FinishedGame& game : games) {
+        const auto rated = [&](double GameRating::*field) -> std::optional<double> {
+            if (!game.Rating) return std::nullopt;
+            return (*game.Rating).*field;
+        };
+        QStandardItem* ended =
+            TextItem(game.Ended.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")));
+        ended->setData(game.Id, kGameIdRole);
         model_->appendRow(
-            {TextItem(game.Ended.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"))),
-             NumberItem(game.Target), TextItem(QLatin1String(LevelName(game.Level))),
+            {ended, NumberItem(game.Target), TextItem(QLatin1String(LevelName(game.Level))),
              TextItem(game.Winner == PlayerPerson ? QStringLiteral("You")
                                                   : QStringLiteral("Tarvish")),
              NumberItem(game.Totals[PlayerPerson]), NumberItem(game.Totals[PlayerTarvish]),
              NumberItem(int(game.Hands.size())), NumberItem(MeldPointsOf(game, PlayerPerson)),
-             NumberItem(MeldPointsOf(game, PlayerTarvish))});
+             NumberItem(MeldPointsOf(game, PlayerTarvish)),
+             TextItem(game.Rating ? QString::fromStdString(game.Rating->Words) : QString()),
+             PointsItem(rated(&GameRating::AverageLoss)), PointsItem(rated(&GameRating::Luck))});
     }
     table_->resizeColumnsToContents();
     drawCharts(games);
@@ -155,6 +198,7 @@ void HistoryWindow::showGames() {
 
 void HistoryWindow::drawCharts(const std::vector<FinishedGame>& games) {
     ShowChart(winShare_, WinShareChart(games));
+    ShowChart(rating_, RatingChart(games));
     ShowChart(handPoints_, HandPointsChart(games));
     ShowChart(meldKinds_, MeldKindsChart(games));
 }

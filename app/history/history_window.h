@@ -18,8 +18,9 @@ class Journal;
 
 // The "Game History" window: the finished games in a table that sorts by any column, and charts of
 // the person's share of games won over time, the points per hand from melds and from tricks, and
-// the melds made by kind, for the person and Tarvish; all of them for one level of Tarvish or
-// every level. The history can be exported to CSV and cleared, the latter only after a question.
+// the melds made by kind, for the person and Tarvish, and the rating of the person's play by the
+// review of each game; all of them for one level of Tarvish or every level. A game selected can
+// be reviewed; the history can be exported to CSV and cleared, the latter only after a question.
 class HistoryWindow : public QDialog {
     Q_OBJECT
 
@@ -33,10 +34,17 @@ public:
     QTableView* table() const { return table_; }
     QComboBox* levelFilter() const { return level_; }
 
+    // The game of the row selected, 0 for none.
+    qint64 selectedGame() const;
+
     // Writes the games shown to `file` as CSV; false when it cannot be written.
     bool exportCsv(const QString& file) const;
     // Asks, then clears the history when the person agrees.
     void clearHistory();
+
+signals:
+    // The person asked for the review of finished game `game`.
+    void reviewRequested(qint64 game);
 
 private:
     void exportWithDialog();
@@ -50,6 +58,7 @@ private:
     QSortFilterProxyModel* sorted_;
     QTableView* table_;
     QChartView* winShare_;
+    QChartView* rating_;
     QChartView* handPoints_;
     QChartView* meldKinds_;
 };

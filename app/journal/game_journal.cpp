@@ -1,6 +1,7 @@
 #include "game_journal.h"
 
 #include <random>
+#include <utility>
 
 #include "game_state.h"
 #include "hand_flow.h"
@@ -39,7 +40,7 @@ GameStart StartOf(const Game& g, std::uint64_t seed) {
     return {seed, g.Dealer, g.TargetScore, g.Speed, g.PlayerName, g.TarvishLevel};
 }
 
-void GameJournal::begin(Game& g, const GameStart& start) {
+void SetUpGame(Game& g, const GameStart& start) {
     g.Random = RandomSource(start.Seed);
     g.Dealer = start.Dealer;
     g.TargetScore = start.Target;
@@ -47,6 +48,10 @@ void GameJournal::begin(Game& g, const GameStart& start) {
     g.PlayerName = start.Name;
     g.TarvishLevel = start.Level;
     g.InputMoments = 0;
+}
+
+void GameJournal::begin(Game& g, const GameStart& start) {
+    SetUpGame(g, start);
     history_.clear();
     g.Observer = &history_;
 }
@@ -62,10 +67,13 @@ void GameJournal::playNewGame(Game& g) {
     play(g);
 }
 
-void GameJournal::playResumed(Game& g, const GameRecord& record, Table& live) {
+void GameJournal::playResumed(
+    Game& g, const GameRecord& record, Table& live,
+    const std::function<void(const Game&, const PersonAction&)>& beforeAction) {
     begin(g, record.Start);
     game_ = record.Id;
     ReplayTable replay(g, record.Actions, live);
+    replay.beforeAction = beforeAction;
     g.AttachTable(&replay);
     play(g);
     replay.handOver();
@@ -77,7 +85,7 @@ void GameJournal::play(Game& g) {
     g.Observer = nullptr;
     if (g.WinsGame[PlayerPerson] || g.WinsGame[PlayerTarvish]) {
         journal_.finishGame(game_, history_.summary(g));
-        game_ = 0;
+        finished_ = std::exchange(game_, 0);
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "game_observer.h"
@@ -40,8 +41,11 @@ public:
     // from the clock gives way to a seed drawn from the system.
     void playNewGame(Game& g);
     // The whole procedure of a game resumed: `record` played again out of sight, then on `live`
-    // from the wait for the person where it stood.
-    void playResumed(Game& g, const GameRecord& record, Table& live);
+    // from the wait for the person where it stood. `beforeAction` is told of each recorded
+    // action as the replay carries it out.
+    void playResumed(
+        Game& g, const GameRecord& record, Table& live,
+        const std::function<void(const Game&, const PersonAction&)>& beforeAction = {});
 
     // The person's action, written down (while a journaled game is in progress) before the
     // caller carries it out.
@@ -50,6 +54,8 @@ public:
     void markLeft();
 
     qint64 gameId() const { return game_; }
+    // The last game won here, 0 before any.
+    qint64 lastFinished() const { return finished_; }
     const HandHistory& history() const { return history_; }
 
 private:
@@ -60,9 +66,12 @@ private:
     Journal& journal_;
     HandHistory history_;
     qint64 game_ = 0;
+    qint64 finished_ = 0;
 };
 
 // What a game reads before the person acts, as it stands in `g`.
 GameStart StartOf(const Game& g, std::uint64_t seed);
+// Sets `g` to begin a game from `start`, as its first deal will read it.
+void SetUpGame(Game& g, const GameStart& start);
 
 }  // namespace corvane

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -52,6 +53,17 @@ struct HandSummary {
     bool operator==(const HandSummary&) const = default;
 };
 
+// What the review of a finished game made of the person's play: the average loss a decision, the
+// Expert's at the same decisions, the luck of the cards and the rating in words.
+struct GameRating {
+    int Decisions = 0;
+    double AverageLoss = 0;
+    double ExpertAverageLoss = 0;
+    double Luck = 0;
+    std::string Words;  // "beginner" to "expert"
+    bool operator==(const GameRating&) const = default;
+};
+
 // A finished game, as the history shows it.
 struct FinishedGame {
     qint64 Id = 0;
@@ -61,6 +73,7 @@ struct FinishedGame {
     int Winner = 0;
     PerPlayer<int> Totals{};
     std::vector<HandSummary> Hands;
+    std::optional<GameRating> Rating;  // once the game has been reviewed
 };
 
 // The name of a meld kind as the history writes it.

@@ -18,7 +18,7 @@ namespace {
 
 // "Cvjn": tells our journal from any other SQLite file.
 constexpr int kApplicationId = 0x43766A6E;
-constexpr int kSchemaVersion = 1;
+constexpr int kSchemaVersion = 2;
 
 enum class GameState { InPlay = 0, Finished = 1, Left = 2 };
 
@@ -38,6 +38,17 @@ constexpr const char* kSchema[] = {
     "CREATE TABLE melds (game INTEGER NOT NULL, hand INTEGER NOT NULL, seq INTEGER NOT NULL, "
     "player INTEGER NOT NULL, kind INTEGER NOT NULL, points INTEGER NOT NULL, "
     "PRIMARY KEY (game, hand, seq))",
+    "CREATE TABLE reviews (game INTEGER PRIMARY KEY, decisions INTEGER NOT NULL, "
+    "average_loss REAL NOT NULL, expert_average_loss REAL NOT NULL, luck REAL NOT NULL, "
+    "rating TEXT NOT NULL)",
+};
+
+// What a journal of version 1 lacks: the finished games' reviews. Its finished games have lost
+// their actions, so they cannot be reviewed; later ones keep them.
+constexpr const char* kFromVersionOne[] = {
+    "CREATE TABLE reviews (game INTEGER PRIMARY KEY, decisions INTEGER NOT NULL, "
+    "average_loss REAL NOT NULL, expert_average_loss REAL NOT NULL, luck REAL NOT NULL, "
+    "rating TEXT NOT NULL)",
 };
 
 QString NewConnectionName() {
@@ -122,15 +133,31 @@ Journal::Fitness Journal::fitness() {
     };
     // Each action is on the disk before the game goes on; and another program that holds the
     // file locked would leave the game no room to write.
+    const int version = value(QStringLiteral("PRAGMA user_version")).toInt();
     const bool usable =
         value(QStringLiteral("PRAGMA integrity_check")).toString() == QLatin1String("ok") &&
         value(QStringLiteral("PRAGMA application_id")).toInt() == kApplicationId &&
-        value(QStringLiteral("PRAGMA user_version")).toInt() == kSchemaVersion &&
+        (version == 1 || version == kSchemaVersion) &&
         value(QStringLiteral("PRAGMA journal_mode=WAL")).toString() == QLatin1String("wal") &&
         exec(QStringLiteral("PRAGMA synchronous=FULL")) &&
         exec(QStringLiteral("BEGIN IMMEDIATE")) && exec(QStringLiteral("ROLLBACK"));
-    if (usable) return Fitness::Usable;
+    if (usable && version == kSchemaVersion) return Fitness::Usable;
+    if (usable && upgradeFromVersionOne()) return Fitness::Usable;
     return busy ? Fitness::Busy : Fitness::Damaged;
+}
+
+bool Journal::upgradeFromVersionOne() {
+    QSqlDatabase db = QSqlDatabase::database(connection_, false);
+    if (!db.transaction()) return false;
+    bool ok = true;
+    for (const char* statement : kFromVersionOne)
+        ok = ok && Exec(db, QString::fromLatin1(statement));
+    ok = ok && Exec(db, QStringLiteral("PRAGMA user_version=%1").arg(kSchemaVersion));
+    if (!ok || !db.commit()) {
+        db.rollback();
+        return false;
+    }
+    return true;
 }
 
 bool Journal::createSchema() {
@@ -180,8 +207,12 @@ qint64 Journal::beginGame(const GameStart& start) {
     query.prepare(QStringLiteral("UPDATE games SET state = :left WHERE state = :inplay"));
     query.bindValue(QStringLiteral(":left"), int(GameState::Left));
     query.bindValue(QStringLiteral(":inplay"), int(GameState::InPlay));
-    bool ok = query.exec() && Exec(db, QStringLiteral("DELETE FROM actions WHERE game IN "
-                                                      "(SELECT id FROM games WHERE state <> 0)"));
+    bool ok = query.exec();
+    // A finished game keeps its actions for its review; a game left needs them no more.
+    query.prepare(QStringLiteral(
+        "DELETE FROM actions WHERE game IN (SELECT id FROM games WHERE state = :left)"));
+    query.bindValue(QStringLiteral(":left"), int(GameState::Left));
+    ok = ok && query.exec();
     query.prepare(QStringLiteral(
         "INSERT INTO games (started, seed, dealer, target, speed, name, level, state) "
         "VALUES (?, ?, ?, ?, ?, ?, ?, 0)"));
@@ -229,13 +260,29 @@ void Journal::markLeft(qint64 game) {
 
 std::optional<GameRecord> Journal::unfinishedGame() const {
     if (!open_) return std::nullopt;
-    QSqlDatabase db = QSqlDatabase::database(connection_, false);
-    QSqlQuery query(db);
-    if (!query.exec(QStringLiteral("SELECT id, seed, dealer, target, speed, name, level, state "
-                                   "FROM games ORDER BY id DESC LIMIT 1")) ||
-        !query.next() || query.value(7).toInt() != int(GameState::InPlay)) {
+    QSqlQuery query(QSqlDatabase::database(connection_, false));
+    if (!query.exec(QStringLiteral("SELECT id, state FROM games ORDER BY id DESC LIMIT 1")) ||
+        !query.next() || query.value(1).toInt() != int(GameState::InPlay)) {
         return std::nullopt;
     }
+    return record(query.value(0).toLongLong());
+}
+
+std::optional<GameRecord> Journal::finishedGame(qint64 game) const {
+    if (!open_) return std::nullopt;
+    std::optional<GameRecord> found = record(game);
+    // One finished before finished games kept their actions cannot be played again.
+    if (found && found->Actions.empty()) return std::nullopt;
+    return found;
+}
+
+std::optional<GameRecord> Journal::record(qint64 game) const {
+    QSqlDatabase db = QSqlDatabase::database(connection_, false);
+    QSqlQuery query(db);
+    query.prepare(QStringLiteral(
+        "SELECT id, seed, dealer, target, speed, name, level FROM games WHERE id = ?"));
+    query.addBindValue(game);
+    if (!query.exec() || !query.next()) return std::nullopt;
     GameRecord record;
     record.Id = query.value(0).toLongLong();
     record.Start.Seed = static_cast<std::uint64_t>(query.value(1).toLongLong());

@@ -16,10 +16,10 @@ QString DefaultJournalFile();
 
 // The game journal: a small SQLite database that keeps the game in progress as its start and
 // every action of the person, one short transaction each, written ahead of the action; and every
-// finished game's history. A file that cannot be opened, fails its integrity check or is not a
-// journal at all is renamed aside under a dated name (never deleted) and a new one begun; one that
-// another program holds is left alone.
-// Without a usable file (a read-only folder) the journal keeps nothing and the game goes on.
+// finished game's history, with its actions to review it by and the rating its review gave. A file
+// that cannot be opened, fails its integrity check or is not a journal at all is renamed aside
+// under a dated name (never deleted) and a new one begun; one that another program holds is left
+// alone. Without a usable file (a read-only folder) the journal keeps nothing and the game goes on.
 class Journal {
 public:
     explicit Journal(const QString& file = DefaultJournalFile());
@@ -45,6 +45,12 @@ public:
     // The last game, when it was left unfinished by anything but the person's own choice.
     std::optional<GameRecord> unfinishedGame() const;
 
+    // A finished game of the history as it was played, to be played again for its review;
+    // nothing for a game finished before finished games kept their actions.
+    std::optional<GameRecord> finishedGame(qint64 game) const;
+    // Keeps what the review of finished game `game` made of it; false when it cannot be kept.
+    bool saveRating(qint64 game, const GameRating& rating);
+
     // The finished games, oldest first.
     std::vector<FinishedGame> history() const;
     bool clearHistory();
@@ -55,6 +61,8 @@ private:
     Fitness fitness();
     void putAside();
     bool createSchema();
+    bool upgradeFromVersionOne();
+    std::optional<GameRecord> record(qint64 game) const;
     void close();
 
     QString file_;

@@ -1,4 +1,5 @@
-// The finished games: written when a game is won, read for the history window, cleared on demand.
+// The finished games: written when a game is won, rated by their review, read for the history
+// window, cleared on demand.
 #include <QSqlQuery>
 #include <QVariant>
 
@@ -25,9 +26,6 @@ void Journal::finishGame(qint64 game, const FinishedGame& summary) {
     query.prepare(QStringLiteral("UPDATE games SET state = 1 WHERE id = ?"));
     query.addBindValue(game);
     bool ok = Run(query);
-    query.prepare(QStringLiteral("DELETE FROM actions WHERE game = ?"));
-    query.addBindValue(game);
-    ok = ok && Run(query);
     query.prepare(QStringLiteral(
         "INSERT OR REPLACE INTO history (game, ended, target, level, winner, person_total, "
         "tarvish_total) VALUES (?, ?, ?, ?, ?, ?, ?)"));
@@ -66,6 +64,22 @@ void Journal::finishGame(qint64 game, const FinishedGame& summary) {
     if (!ok || !db.commit()) db.rollback();
 }
 
+bool Journal::saveRating(qint64 game, const GameRating& rating) {
+    if (!open_ || game == 0) return false;
+    QSqlQuery query(QSqlDatabase::database(connection_, false));
+    query.prepare(QStringLiteral(
+        "INSERT OR REPLACE INTO reviews (game, decisions, average_loss, expert_average_loss, "
+        "luck, rating) SELECT ?, ?, ?, ?, ?, ? WHERE EXISTS (SELECT 1 FROM history WHERE game = "
+        "?)"));
+    for (const QVariant& value :
+         {QVariant(game), QVariant(rating.Decisions), QVariant(rating.AverageLoss),
+          QVariant(rating.ExpertAverageLoss), QVariant(rating.Luck),
+          QVariant(QString::fromStdString(rating.Words)), QVariant(game)}) {
+        query.addBindValue(value);
+    }
+    return query.exec() && query.numRowsAffected() == 1;
+}
+
 std::vector<FinishedGame> Journal::history() const {
     std::vector<FinishedGame> games;
     if (!open_) return games;
@@ -100,6 +114,16 @@ std::vector<FinishedGame> Journal::history() const {
             games[found->second].Hands.push_back(hand);
         }
     }
+    if (query.exec(QStringLiteral("SELECT game, decisions, average_loss, expert_average_loss, "
+                                  "luck, rating FROM reviews"))) {
+        while (query.next()) {
+            const auto found = index.find(query.value(0).toLongLong());
+            if (found == index.end()) continue;
+            games[found->second].Rating = GameRating{
+                query.value(1).toInt(), query.value(2).toDouble(), query.value(3).toDouble(),
+                query.value(4).toDouble(), query.value(5).toString().toStdString()};
+        }
+    }
     if (query.exec(QStringLiteral(
             "SELECT game, hand, player, kind, points FROM melds ORDER BY game, hand, seq"))) {
         while (query.next()) {
@@ -121,8 +145,10 @@ bool Journal::clearHistory() {
     if (!db.transaction()) return false;
     QSqlQuery query(db);
     bool ok = true;
-    for (const char* statement : {"DELETE FROM melds", "DELETE FROM hands", "DELETE FROM history",
-                                  "DELETE FROM games WHERE state = 1"}) {
+    for (const char* statement :
+         {"DELETE FROM melds", "DELETE FROM hands", "DELETE FROM reviews", "DELETE FROM history",
+          "DELETE FROM actions WHERE game IN (SELECT id FROM games WHERE state = 1)",
+          "DELETE FROM games WHERE state = 1"}) {
         ok = ok && query.exec(QString::fromLatin1(statement));
     }
     if (!ok || !db.commit()) {

@@ -17,7 +17,9 @@ ReplayTable::ReplayTable(Game& g, std::vector<JournaledAction> actions, Table& l
 bool ReplayTable::actNow() {
     bool acted = false;
     while (next_ < actions_.size() && actions_[next_].Moment <= g_.InputMoments) {
-        Perform(g_, actions_[next_++].Action);
+        const PersonAction& action = actions_[next_++].Action;
+        if (beforeAction) beforeAction(g_, action);
+        Perform(g_, action);
         acted = true;
     }
     return acted;

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "game_record.h"
@@ -21,6 +22,9 @@ public:
     ReplayTable(Game& g, std::vector<JournaledAction> actions, Table& live);
 
     bool replaying() const { return replaying_; }
+    // Told of each recorded action just before it is carried out, as the person's own actions
+    // are told in the window.
+    std::function<void(const Game&, const PersonAction&)> beforeAction;
     // Hands the table over now, as it stands (the game ended during the replay).
     void handOver();
 

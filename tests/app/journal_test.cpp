@@ -9,6 +9,8 @@
 
 #include <tuple>
 
+#include "decision_recorder.h"
+#include "game_decisions.h"
 #include "game_journal.h"
 #include "hand_flow.h"
 #include "history_csv.h"
@@ -67,7 +69,9 @@ TEST(Journal, PutsAsideADamagedTruncatedOrForeignFileButNotALockedOne) {
 }
 
 // Seeded games played to their end: every game's totals are the sum of its hands' melds and
-// tricks, its winner is over the target alone, and the history reads back as it was kept.
+// tricks, its winner is over the target alone, and the history reads back as it was kept. A
+// finished game played again gives the person's decisions as they were made, and keeps the
+// rating its review gave.
 TEST(Journal, KeepsTheHistoryOfFinishedGames) {
     const QTemporaryDir dir;
     Journal journal(dir.filePath(QStringLiteral("journal.sqlite")));
@@ -79,6 +83,12 @@ TEST(Journal, KeepsTheHistoryOfFinishedGames) {
     g.AttachTable(&table);
     g.Dealer = PlayerTarvish;
     std::vector<FinishedGame> kept;
+    DecisionRecorder recorder;
+    person.Through = [&](const PersonAction& action) {
+        if (kept.empty()) recorder.record(g, action);
+        keeper.recordAction(g, action);
+        Perform(g, action);
+    };
     for (std::uint64_t seed = 1; seed <= 4; ++seed) {
         g.Random = RandomSource(seed);
         person.Reseed(seed);
@@ -100,8 +110,67 @@ TEST(Journal, KeepsTheHistoryOfFinishedGames) {
         EXPECT_EQ(std::tie(read[i].Winner, read[i].Totals, read[i].Target, read[i].Hands),
                   std::tie(kept[i].Winner, kept[i].Totals, kept[i].Target, kept[i].Hands));
     EXPECT_FALSE(journal.unfinishedGame()) << "a game won is not offered again";
+
+    const std::optional<GameRecord> first = journal.finishedGame(read[0].Id);
+    ASSERT_TRUE(first.has_value());
+    const std::vector<review::DecisionPoint> replayed = DecisionsOf(*first);
+    const std::vector<review::DecisionPoint>& played = recorder.game();
+    ASSERT_GT(played.size(), 20u);
+    ASSERT_EQ(replayed.size(), played.size());
+    for (std::size_t i = 0; i < played.size(); ++i) {
+        const auto fields = [](const review::DecisionPoint& p) {
+            return std::tie(p.View.State, p.View.Unseen, p.Hand, p.Declaration, p.Card, p.MeldKind,
+                            p.MeldSuit, p.ExpertCard, p.ExpertMeldKind);
+        };
+        EXPECT_EQ(fields(replayed[i]), fields(played[i])) << "decision " << i;
+    }
+    const GameRating rating{int(played.size()), 4.25, 1.5, -12.5, "good"};
+    EXPECT_TRUE(journal.saveRating(read[1].Id, rating));
+    EXPECT_FALSE(journal.saveRating(read.back().Id + 1, rating)) << "no such game";
+    const std::vector<FinishedGame> rated = journal.history();
+    EXPECT_EQ(rated[1].Rating, rating);
+    EXPECT_FALSE(rated[0].Rating.has_value());
+
     EXPECT_TRUE(journal.clearHistory());
     EXPECT_TRUE(journal.history().empty());
+    EXPECT_FALSE(journal.finishedGame(read[0].Id)) << "its moves are gone with it";
+}
+
+// A journal written before the reviews were kept is taken up as it is, its history whole; its
+// finished games, whose moves it did not keep, cannot be played again but can be rated.
+TEST(Journal, TakesUpAJournalOfTheFirstVersion) {
+    const QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("journal.sqlite"));
+    const FinishedGame game{0,
+                            QDateTime::currentDateTimeUtc(),
+                            500,
+                            OpponentLevel::Classic,
+                            PlayerPerson,
+                            {0, 510, 300},
+                            {}};
+    qint64 id = 0;
+    {
+        Journal journal(file);
+        id = journal.beginGame({});
+        journal.finishGame(id, game);
+    }
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "first");
+        db.setDatabaseName(file);
+        QSqlQuery query(db);
+        ASSERT_TRUE(db.open() && query.exec("DROP TABLE reviews") &&
+                    query.exec("DELETE FROM actions") && query.exec("PRAGMA user_version=1"));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase("first");
+    Journal journal(file);
+    EXPECT_TRUE(journal.isOpen());
+    EXPECT_TRUE(journal.setAside().isEmpty());
+    ASSERT_EQ(journal.history().size(), 1u);
+    EXPECT_EQ(journal.history()[0].Totals, game.Totals);
+    EXPECT_FALSE(journal.finishedGame(id));
+    EXPECT_TRUE(journal.saveRating(id, {1, 2, 3, 4, "fair"}));
+    EXPECT_TRUE(Journal(file).history()[0].Rating.has_value()) << "upgraded for good";
 }
 
 TEST(Journal, ExportsTheHistoryAsCsv) {
