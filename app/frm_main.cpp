@@ -52,13 +52,11 @@ FrmMain::FrmMain(const QString& settingsDirectory, const QString& preferencesFil
       panels_(std::make_unique<StatusPanels>(statusBar())),
       table_(new WindowTable(scene_, panels_.get(), this)),
       runner_(new GameRunner(game_, this)),
-      journal_(std::make_unique<Journal>(JournalFileFor(preferencesFile))),
-      gameJournal_(std::make_unique<GameJournal>(*journal_)),
+      journalFile_(JournalFileFor(preferencesFile)),
       help_(new HelpPages(this)),
       speaker_(new TtsSpeaker(this)),
       announcer_(new TableAnnouncer(table_, scene_, panels_.get(), speaker_)) {
     setObjectName(QStringLiteral("FrmMain"));
-    setWindowIcon(AppIcon());
     setCentralWidget(view_);
     buildMenus();
 
@@ -75,7 +73,7 @@ FrmMain::FrmMain(const QString& settingsDirectory, const QString& preferencesFil
     connect(qApp, &QGuiApplication::commitDataRequest, this, &FrmMain::closeForSystem);
     runner_->onAction = [this](const PersonAction& action) {
         recorder_.record(game_, action);
-        gameJournal_->recordAction(game_, action);
+        gameJournal().recordAction(game_, action);
     };
 
     BuildCardTable(game_);
@@ -103,9 +101,24 @@ FrmMain::~FrmMain() {
     game_.Observer = nullptr;
 }
 
+// Opening the journal checks the whole file, which takes a while when it is large; the window is
+// on the screen first.
+Journal& FrmMain::journal() {
+    if (journal_ == nullptr) {
+        journal_ = std::make_unique<Journal>(journalFile_);
+        gameJournal_ = std::make_unique<GameJournal>(*journal_);
+    }
+    return *journal_;
+}
+
+GameJournal& FrmMain::gameJournal() {
+    journal();
+    return *gameJournal_;
+}
+
 HistoryWindow& FrmMain::historyWindow() {
     if (history_ == nullptr) {
-        history_ = new HistoryWindow(*journal_, this);
+        history_ = new HistoryWindow(journal(), this);
         connect(history_, &HistoryWindow::reviewRequested, this, &FrmMain::reviewFinishedGame);
     }
     return *history_;
@@ -120,7 +133,8 @@ void FrmMain::showHistory() {
 }
 
 void FrmMain::changeGame(const PersonAction& action) {
-    gameJournal_->recordAction(game_, action);
+    // Only a game begun through the journal is kept in it, so a journal not yet opened has none.
+    if (gameJournal_ != nullptr) gameJournal_->recordAction(game_, action);
     Perform(game_, action);
 }
 
@@ -129,7 +143,7 @@ void FrmMain::changeTarvishLevel(OpponentLevel level) {
 }
 
 void FrmMain::offerUnfinishedGame() {
-    if (!journal_->setAside().isEmpty()) {
+    if (!journal().setAside().isEmpty()) {
         ShowPlainMessage(game_, "The game journal could not be read. It has been put aside as " +
                                     QDir::toNativeSeparators(journal_->setAside()).toStdString() +
                                     " and a new one begun.");
@@ -150,7 +164,7 @@ void FrmMain::offerUnfinishedGame() {
 
 void FrmMain::continueLastGame() {
     if (game_.GameInProgress || runner_->running()) return;
-    const std::optional<GameRecord> record = journal_->unfinishedGame();
+    const std::optional<GameRecord> record = journal().unfinishedGame();
     if (!record) return;
     // The decisions before the stop are the review's as much as those after it.
     recorder_.clear();
@@ -202,7 +216,7 @@ void FrmMain::newGame() {
                     "No Continue", "Yes New Game", "", 2, "Leave this game?");
         if (game_.DialogChoice == 0) return;
     }
-    gameJournal_->markLeft();
+    gameJournal().markLeft();
     runner_->start([this](Game& g) { gameJournal_->playNewGame(g); });
 }
 
@@ -214,7 +228,7 @@ bool FrmMain::confirmExit() {
                         "with no Save?",
                     "No Continue", "Yes Exit", "", 2, "Really Exit?");
         if (game_.DialogChoice == 0) return false;
-        gameJournal_->markLeft();
+        gameJournal().markLeft();
     }
     writeSettings();
     return true;
@@ -255,7 +269,12 @@ void FrmMain::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (!offered_) {
         offered_ = true;
-        QTimer::singleShot(0, this, &FrmMain::offerUnfinishedGame);
+        // What the table's first picture does not need waits until the window is on the screen:
+        // the icon's pictures, and the journal with the game it may offer.
+        QTimer::singleShot(0, this, [this] {
+            setWindowIcon(AppIcon());
+            offerUnfinishedGame();
+        });
     }
 }
 

@@ -70,7 +70,8 @@ public:
     // Tarvish's level changes, in a game in progress too: the journal keeps the change.
     void changeTarvishLevel(OpponentLevel level);
 
-    Journal& journal() { return *journal_; }
+    // Opened at its first use, at the latest just after the window is first shown.
+    Journal& journal();
     HistoryWindow& historyWindow();
 
     // Options, Tarvish Plays: the level of Tarvish's next decision on; kept with the window's
@@ -121,6 +122,7 @@ private:
     bool writeSettings(OnFailure onFailure = OnFailure::Tell);
     // A change the game reads as it goes, journaled while a game is in progress.
     void changeGame(const PersonAction& action);
+    GameJournal& gameJournal();
     // At start: tells of a journal set aside, and offers to continue an unfinished game.
     void offerUnfinishedGame();
     void showHistory();
@@ -154,6 +156,7 @@ private:
     std::unique_ptr<StatusPanels> panels_;
     WindowTable* table_;
     GameRunner* runner_;
+    QString journalFile_;
     std::unique_ptr<Journal> journal_;
     std::unique_ptr<GameJournal> gameJournal_;
     HistoryWindow* history_ = nullptr;

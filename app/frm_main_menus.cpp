@@ -74,7 +74,7 @@ void FrmMain::buildMenus() {
     continueItem_ = AddItem(play, this, "MnuContinue", "Continue Last Game");
     connect(continueItem_, &QAction::triggered, this, &FrmMain::continueLastGame);
     connect(play, &QMenu::aboutToShow, this, [this] {
-        continueItem_->setEnabled(!runner_->running() && journal_->unfinishedGame().has_value());
+        continueItem_->setEnabled(!runner_->running() && journal().unfinishedGame().has_value());
     });
     connect(AddItem(play, this, "MnuHistory", "Game History"), &QAction::triggered, this,
             &FrmMain::showHistory);

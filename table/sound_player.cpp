@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QMediaDevices>
 #include <QSoundEffect>
+#include <QTimer>
 #include <QUrl>
 
 namespace corvane {
@@ -25,6 +26,12 @@ QUrl SourceOf(const QFileInfo& file) {
 
 SoundPlayer::SoundPlayer(const QString& directory, QObject* parent)
     : QObject(parent), directory_(directory) {
+    QTimer::singleShot(0, this, &SoundPlayer::load);
+}
+
+void SoundPlayer::load() {
+    if (loaded_) return;
+    loaded_ = true;
     // Without an audio output every effect would fail on each play; skip them all from the start.
     if (QMediaDevices::defaultAudioOutput().isNull()) return;
     for (Sound sound : AllSounds) {
@@ -40,6 +47,7 @@ void SoundPlayer::play(Sound sound) {
     emit playRequested(sound);
     if (!enabled_) return;
     emit soundAllowed(sound);
+    load();
     QSoundEffect* effect = effects_[static_cast<int>(sound)];
     if (effect == nullptr || effect->status() == QSoundEffect::Error) return;
     // A card landing while the last one still sounds starts afresh, as a new card would.
@@ -67,7 +75,8 @@ QString SoundPlayer::path(Sound sound) const {
     return QDir(directory_).filePath(fileName(sound));
 }
 
-bool SoundPlayer::canPlay(Sound sound) const {
+bool SoundPlayer::canPlay(Sound sound) {
+    load();
     const QSoundEffect* effect = effects_[static_cast<int>(sound)];
     return effect != nullptr && effect->status() != QSoundEffect::Error;
 }

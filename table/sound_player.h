@@ -13,7 +13,8 @@ namespace corvane {
 
 // Plays the game's WAV files from a directory, asynchronously: the sounds built into the program
 // (BuiltInSounds) or any folder. A missing file or a machine without audio is skipped silently and
-// never delays the game.
+// never delays the game. The audio output and the sounds are opened once the event loop runs, so
+// that they never hold up the window's first appearance, or at the first sound asked for before.
 class SoundPlayer : public QObject {
     Q_OBJECT
 
@@ -36,7 +37,7 @@ public:
     // The file played for `sound`: the directory followed by its file name.
     QString path(Sound sound) const;
     // False when the file is missing or the machine has no audio output.
-    bool canPlay(Sound sound) const;
+    bool canPlay(Sound sound);
 
 signals:
     // Every request to play, whether or not it can be heard.
@@ -47,8 +48,12 @@ signals:
 private:
     static constexpr int SoundCount = static_cast<int>(Sound::Ringout) + 1;
 
+    // Opens the audio output and loads every sound, once.
+    void load();
+
     QString directory_;
     bool enabled_ = true;
+    bool loaded_ = false;
     // One effect per sound, loaded once and reused; null where the sound cannot play.
     std::array<QSoundEffect*, SoundCount> effects_{};
 };
