@@ -61,7 +61,7 @@ FrmMain::FrmMain(const QString& settingsDirectory, const QString& preferencesFil
     buildMenus();
 
     connect(scene_, &TableScene::cardClicked, this, &FrmMain::playCard);
-    connect(scene_, &TableScene::controlClicked, runner_, &GameRunner::clickControl);
+    connect(scene_, &TableScene::controlClicked, this, &FrmMain::pressControl);
     connect(runner_, &GameRunner::idle, this, [this] {
         if (closeWhenIdle_) {
             close();

@@ -90,8 +90,10 @@ public:
     ReviewWindow& reviewWindow();
     GameRater& rater();
     Tutor& tutor() { return tutor_; }
-    // A card the person clicks: questioned first by the tutor when it is on.
+    // A card the person clicks, or a button of the table pressed: a card or a declaration is
+    // questioned first by the tutor when it is on.
     void playCard(int card);
+    void pressControl(const QString& name);
 
 protected:
     void showEvent(QShowEvent* event) override;

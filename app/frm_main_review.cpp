@@ -6,6 +6,8 @@
 #include <QStatusBar>
 #include <QtConcurrent/QtConcurrentRun>
 
+#include <utility>
+
 #include "display.h"
 #include "expert/view.h"
 #include "frm_main.h"
@@ -17,6 +19,7 @@
 #include "history_window.h"
 #include "journal.h"
 #include "review/evaluator.h"
+#include "review_rows.h"
 #include "review_texts.h"
 #include "review_window.h"
 #include "status_panels.h"
@@ -43,7 +46,8 @@ void FrmMain::buildReviewMenus(QMenu* play, QMenu* options) {
         item->setObjectName(QStringLiteral("MnuTutor"));
         item->setCheckable(true);
         item->setChecked(preferences_.tutorOn());
-        item->setToolTip(QStringLiteral("Warns before a card that would be a mistake or worse"));
+        item->setToolTip(QStringLiteral(
+            "Warns before a card or a declaration that would be a mistake or worse"));
         options->addAction(item);
         tutor_.setOn(preferences_.tutorOn());
         connect(item, &QAction::toggled, this, [this](bool on) {
@@ -64,7 +68,7 @@ ReviewWindow& FrmMain::reviewWindow() {
 
 GameRater& FrmMain::rater() {
     if (rater_ == nullptr) {
-        rater_ = new GameRater(*journal_, this);
+        rater_ = new GameRater(journal(), this);
         connect(rater_, &GameRater::rated, this, [this] {
             if (history_ != nullptr && history_->isVisible()) history_->reload();
         });
@@ -88,8 +92,29 @@ void FrmMain::reviewGame() {
     window.raise();
 }
 
+namespace {
+
+// A finished game's decisions for the review window: reviewed already when the journal kept its
+// review, else with the Expert's choices, to be reviewed there.
+struct HistoryReview {
+    std::vector<review::DecisionPoint> Points;
+    std::optional<std::vector<review::ReviewedDecision>> Reviewed;
+};
+
+HistoryReview ReplayForReview(const GameRecord& record, const std::vector<std::string>& rows) {
+    HistoryReview r;
+    if (!rows.empty()) {
+        r.Reviewed = Reviewed(DecisionsOf(record, nullptr, false), rows);
+        if (r.Reviewed) return r;
+    }
+    r.Points = DecisionsOf(record);
+    return r;
+}
+
+}  // namespace
+
 void FrmMain::reviewFinishedGame(qint64 game) {
-    std::optional<GameRecord> record = journal_->finishedGame(game);
+    std::optional<GameRecord> record = journal().finishedGame(game);
     if (!record) {
         QMessageBox::information(
             history_ != nullptr ? static_cast<QWidget*>(history_) : this,
@@ -99,33 +124,43 @@ void FrmMain::reviewFinishedGame(qint64 game) {
         return;
     }
     statusBar()->showMessage(QStringLiteral("Playing the game again for its review..."));
-    // The replay asks the Expert at every decision: on a worker thread, the window goes on.
-    auto* replay = new QFutureWatcher<std::vector<review::DecisionPoint>>(this);
+    // The replay may ask the Expert at every decision: on a worker thread, the window goes on.
+    auto* replay = new QFutureWatcher<HistoryReview>(this);
     connect(replay, &QFutureWatcherBase::finished, this, [this, replay, game] {
         replay->deleteLater();
         statusBar()->clearMessage();
-        reviewing_ = game;
+        const HistoryReview found = replay->result();
+        reviewing_ = found.Reviewed ? 0 : game;
         ReviewWindow& window = reviewWindow();
-        window.review(replay->result(), QStringLiteral("Review of a Game from the History"));
+        const QString title = QStringLiteral("Review of a Game from the History");
+        if (found.Reviewed) {
+            window.showReviewed(*found.Reviewed, title);
+        } else {
+            window.review(found.Points, title);
+        }
         window.show();
         window.raise();
     });
     replay->setFuture(
-        QtConcurrent::run([record = std::move(*record)] { return DecisionsOf(record); }));
+        QtConcurrent::run([record = std::move(*record), rows = journal().reviewRows(game)] {
+            return ReplayForReview(record, rows);
+        }));
 }
 
 void FrmMain::rateFinishedGame() {
+    // No game is won before the journal is opened.
+    if (gameJournal_ == nullptr) return;
     const qint64 finished = gameJournal_->lastFinished();
     if (finished == 0 || finished == rated_) return;
     rated_ = finished;
     rater().rate(finished);
 }
 
-// A whole finished game reviewed in the window is rated as the rater would have rated it.
+// A whole finished game reviewed in the window keeps its review as the rater would have kept it.
 void FrmMain::keepRatingOfReview() {
     if (reviewing_ == 0 || review_->reviewed().empty()) return;
-    if (journal_->saveRating(reviewing_, RatingOf(review_->reviewed())) && history_ != nullptr &&
-        history_->isVisible()) {
+    if (SaveReview(journal(), std::exchange(reviewing_, 0), review_->reviewed()) &&
+        history_ != nullptr && history_->isVisible()) {
         history_->reload();
     }
 }
@@ -139,6 +174,15 @@ void FrmMain::playCard(int card) {
         if (choice != 0) return;
     }
     runner_->clickCard(card);
+}
+
+void FrmMain::pressControl(const QString& name) {
+    if (const std::optional<QString> question = tutor_.question(game_, name)) {
+        const int choice = table_->ShowMessage(
+            {question->toStdString(), "Go Ahead", "Choose Again", "", 2, "Tutor"});
+        if (choice != 0) return;
+    }
+    runner_->clickControl(name);
 }
 
 void FrmMain::explainHint(int card) {

@@ -41,14 +41,18 @@ constexpr const char* kSchema[] = {
     "CREATE TABLE reviews (game INTEGER PRIMARY KEY, decisions INTEGER NOT NULL, "
     "average_loss REAL NOT NULL, expert_average_loss REAL NOT NULL, luck REAL NOT NULL, "
     "rating TEXT NOT NULL)",
+    "CREATE TABLE review_rows (game INTEGER NOT NULL, seq INTEGER NOT NULL, row TEXT NOT NULL, "
+    "PRIMARY KEY (game, seq))",
 };
 
 // What a journal of version 1 lacks: the finished games' reviews. Its finished games have lost
 // their actions, so they cannot be reviewed; later ones keep them.
 constexpr const char* kFromVersionOne[] = {
-    "CREATE TABLE reviews (game INTEGER PRIMARY KEY, decisions INTEGER NOT NULL, "
+    "CREATE TABLE IF NOT EXISTS reviews (game INTEGER PRIMARY KEY, decisions INTEGER NOT NULL, "
     "average_loss REAL NOT NULL, expert_average_loss REAL NOT NULL, luck REAL NOT NULL, "
     "rating TEXT NOT NULL)",
+    "CREATE TABLE IF NOT EXISTS review_rows (game INTEGER NOT NULL, seq INTEGER NOT NULL, row TEXT NOT NULL, "
+    "PRIMARY KEY (game, seq))",
 };
 
 QString NewConnectionName() {

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "game_record.h"
@@ -48,8 +49,11 @@ public:
     // A finished game of the history as it was played, to be played again for its review;
     // nothing for a game finished before finished games kept their actions.
     std::optional<GameRecord> finishedGame(qint64 game) const;
-    // Keeps what the review of finished game `game` made of it; false when it cannot be kept.
-    bool saveRating(qint64 game, const GameRating& rating);
+    // Keeps the review of finished game `game`: its rating and its decisions' rows, replacing any
+    // kept before; false when it cannot be kept.
+    bool saveReview(qint64 game, const GameRating& rating, const std::vector<std::string>& rows);
+    // The rows of the review kept for `game`, in order; none when it has not been reviewed.
+    std::vector<std::string> reviewRows(qint64 game) const;
 
     // The finished games, oldest first.
     std::vector<FinishedGame> history() const;

@@ -64,9 +64,12 @@ void Journal::finishGame(qint64 game, const FinishedGame& summary) {
     if (!ok || !db.commit()) db.rollback();
 }
 
-bool Journal::saveRating(qint64 game, const GameRating& rating) {
+bool Journal::saveReview(qint64 game, const GameRating& rating,
+                         const std::vector<std::string>& rows) {
     if (!open_ || game == 0) return false;
-    QSqlQuery query(QSqlDatabase::database(connection_, false));
+    QSqlDatabase db = QSqlDatabase::database(connection_, false);
+    if (!db.transaction()) return false;
+    QSqlQuery query(db);
     query.prepare(QStringLiteral(
         "INSERT OR REPLACE INTO reviews (game, decisions, average_loss, expert_average_loss, "
         "luck, rating) SELECT ?, ?, ?, ?, ?, ? WHERE EXISTS (SELECT 1 FROM history WHERE game = "
@@ -77,7 +80,33 @@ bool Journal::saveRating(qint64 game, const GameRating& rating) {
           QVariant(QString::fromStdString(rating.Words)), QVariant(game)}) {
         query.addBindValue(value);
     }
-    return query.exec() && query.numRowsAffected() == 1;
+    bool ok = Run(query) && query.numRowsAffected() == 1;
+    query.prepare(QStringLiteral("DELETE FROM review_rows WHERE game = ?"));
+    query.addBindValue(game);
+    ok = ok && Run(query);
+    for (std::size_t i = 0; ok && i < rows.size(); ++i) {
+        query.prepare(QStringLiteral("INSERT INTO review_rows (game, seq, row) VALUES (?, ?, ?)"));
+        query.addBindValue(game);
+        query.addBindValue(int(i + 1));
+        query.addBindValue(QString::fromStdString(rows[i]));
+        ok = Run(query);
+    }
+    if (!ok || !db.commit()) {
+        db.rollback();
+        return false;
+    }
+    return true;
+}
+
+std::vector<std::string> Journal::reviewRows(qint64 game) const {
+    std::vector<std::string> rows;
+    if (!open_) return rows;
+    QSqlQuery query(QSqlDatabase::database(connection_, false));
+    query.prepare(QStringLiteral("SELECT row FROM review_rows WHERE game = ? ORDER BY seq"));
+    query.addBindValue(game);
+    if (!query.exec()) return rows;
+    while (query.next()) rows.push_back(query.value(0).toString().toStdString());
+    return rows;
 }
 
 std::vector<FinishedGame> Journal::history() const {
@@ -146,7 +175,8 @@ bool Journal::clearHistory() {
     QSqlQuery query(db);
     bool ok = true;
     for (const char* statement :
-         {"DELETE FROM melds", "DELETE FROM hands", "DELETE FROM reviews", "DELETE FROM history",
+         {"DELETE FROM melds", "DELETE FROM hands", "DELETE FROM review_rows",
+          "DELETE FROM reviews", "DELETE FROM history",
           "DELETE FROM actions WHERE game IN (SELECT id FROM games WHERE state = 1)",
           "DELETE FROM games WHERE state = 1"}) {
         ok = ok && query.exec(QString::fromLatin1(statement));

@@ -32,6 +32,23 @@ review::DecisionPoint CardDecision(const Game& g, int card) {
     return p;
 }
 
+std::optional<review::DecisionPoint> DeclarationDecision(const Game& g, const std::string& button) {
+    const bool marriagePanel = IsVisible(g, Control::FramMarriage);
+    if (!marriagePanel && !IsVisible(g, Control::FramDeclare)) return std::nullopt;
+    // Opening the marriage panel decides nothing yet, nor does a Cancel within it.
+    if (button == "CmdMakeMarriage" || (marriagePanel && button == "CmdCancel"))
+        return std::nullopt;
+    ExpertMeld meld;
+    if (!MeldOfButton(button, marriagePanel, meld)) return std::nullopt;
+    review::DecisionPoint p;
+    p.View = expert::ViewOf(g, PlayerPerson);
+    if (!expert::HandInPlay(p.View, expert::Turn::Declaring)) return std::nullopt;
+    p.Declaration = true;
+    p.MeldKind = meld.Kind;
+    p.MeldSuit = meld.Suit;
+    return p;
+}
+
 void DecisionRecorder::record(const Game& g, const PersonAction& action) {
     if (!g.GameInProgress || !g.WaitingForPlayer) return;
     review::DecisionPoint p;
@@ -40,23 +57,17 @@ void DecisionRecorder::record(const Game& g, const PersonAction& action) {
         p = CardDecision(g, action.Value);
         // Only a hand in play can be played out for the review; a table set up by hand is not.
         if (!expert::HandInPlay(p.View, expert::Turn::Card)) return;
-        p.ExpertCard = ExpertChooseCard(g, PlayerPerson);
+        if (askExpert_) p.ExpertCard = ExpertChooseCard(g, PlayerPerson);
     } else if (action.What == PersonAction::Kind::Control) {
-        const bool marriagePanel = IsVisible(g, Control::FramMarriage);
-        if (!marriagePanel && !IsVisible(g, Control::FramDeclare)) return;
-        ExpertMeld meld;
-        // Opening the marriage panel decides nothing yet, nor does a Cancel within it.
-        if (action.Text == "CmdMakeMarriage" || (marriagePanel && action.Text == "CmdCancel"))
-            return;
-        if (!MeldOfButton(action.Text, marriagePanel, meld)) return;
-        p.View = expert::ViewOf(g, PlayerPerson);
-        if (!expert::HandInPlay(p.View, expert::Turn::Declaring)) return;
-        p.Declaration = true;
-        p.MeldKind = meld.Kind;
-        p.MeldSuit = meld.Suit;
-        const ExpertMeld best = ExpertChooseMeld(g, PlayerPerson);
-        p.ExpertMeldKind = best.Kind;
-        p.ExpertMeldSuit = best.Suit;
+        const std::optional<review::DecisionPoint> declaration =
+            DeclarationDecision(g, action.Text);
+        if (!declaration) return;
+        p = *declaration;
+        if (askExpert_) {
+            const ExpertMeld best = ExpertChooseMeld(g, PlayerPerson);
+            p.ExpertMeldKind = best.Kind;
+            p.ExpertMeldSuit = best.Suit;
+        }
     } else {
         return;
     }

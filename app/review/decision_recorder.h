@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "person_action.h"
@@ -15,6 +17,8 @@ struct Game;
 class DecisionRecorder {
 public:
     void record(const Game& g, const PersonAction& action);
+    // Off, the Expert's choices are not worked out (a replay whose review is kept already).
+    void setAskExpert(bool ask) { askExpert_ = ask; }
     void clear();
 
     const std::vector<review::DecisionPoint>& game() const { return game_; }
@@ -24,9 +28,14 @@ public:
 private:
     std::vector<review::DecisionPoint> game_;
     int hand_ = 0;
+    bool askExpert_ = true;
 };
 
 // The person's decision to play `card` now, as the person sees it; no Expert choice filled in.
 review::DecisionPoint CardDecision(const Game& g, int card);
+// The declaration (or none) that pressing declaring panel button `button` makes now, as the
+// person sees it; nothing when the button decides nothing (no panel open, the marriage panel
+// opened, a Cancel within it) or the hand is not one in play.
+std::optional<review::DecisionPoint> DeclarationDecision(const Game& g, const std::string& button);
 
 }  // namespace corvane

@@ -6,7 +6,9 @@
 #include "game_state.h"
 #include "hand_flow.h"
 #include "headless_table.h"
+#include "journal.h"
 #include "replay_table.h"
+#include "review_rows.h"
 
 namespace corvane {
 
@@ -19,7 +21,7 @@ bool Stopped(const std::atomic<bool>* stop) {
 }  // namespace
 
 std::vector<review::DecisionPoint> DecisionsOf(const GameRecord& record,
-                                               const std::atomic<bool>* stop) {
+                                               const std::atomic<bool>* stop, bool askExpert) {
     Game g;
     BuildCardTable(g);
     // Nobody waits at this table: once the record is spent, an unfinished hand is given up.
@@ -28,6 +30,7 @@ std::vector<review::DecisionPoint> DecisionsOf(const GameRecord& record,
     StartUp(g);
     SetUpGame(g, record.Start);
     DecisionRecorder recorder;
+    recorder.setAskExpert(askExpert);
     ReplayTable replay(g, record.Actions, idle);
     replay.beforeAction = [&](const Game& game, const PersonAction& action) {
         if (!Stopped(stop)) recorder.record(game, action);
@@ -44,7 +47,8 @@ GameRating RatingOf(const std::vector<review::ReviewedDecision>& decisions) {
             summary.Rating};
 }
 
-std::optional<GameRating> RateGame(const GameRecord& record, const std::atomic<bool>* stop) {
+std::optional<std::vector<review::ReviewedDecision>> ReviewGame(const GameRecord& record,
+                                                                const std::atomic<bool>* stop) {
     const std::vector<review::DecisionPoint> points = DecisionsOf(record, stop);
     std::vector<review::ReviewedDecision> reviewed;
     reviewed.reserve(points.size());
@@ -53,7 +57,15 @@ std::optional<GameRating> RateGame(const GameRecord& record, const std::atomic<b
         reviewed.push_back(review::Review(point));
     }
     if (Stopped(stop)) return std::nullopt;
-    return RatingOf(reviewed);
+    return reviewed;
+}
+
+bool SaveReview(Journal& journal, qint64 game,
+                const std::vector<review::ReviewedDecision>& decisions) {
+    std::vector<std::string> rows;
+    rows.reserve(decisions.size());
+    for (const review::ReviewedDecision& d : decisions) rows.push_back(ReviewRow(d));
+    return journal.saveReview(game, RatingOf(decisions), rows);
 }
 
 }  // namespace corvane

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <atomic>
+#include <optional>
 #include <vector>
 
 #include "game_record.h"
@@ -8,17 +9,25 @@
 
 namespace corvane {
 
+class Journal;
+
 // The person's decisions in a journaled game, found by playing it again out of sight, exactly as
-// the window's recorder would have written them down while it was played. A raised `stop` makes
-// the rest of the replay record nothing, so that a long replay can be given up at once.
+// the window's recorder would have written them down while it was played; without the Expert's
+// choices unless `askExpert`. A raised `stop` makes the rest of the replay record nothing, so
+// that a long replay can be given up at once.
 std::vector<review::DecisionPoint> DecisionsOf(const GameRecord& record,
-                                               const std::atomic<bool>* stop = nullptr);
+                                               const std::atomic<bool>* stop = nullptr,
+                                               bool askExpert = true);
+
+// Replays and reviews the whole game; nothing when `stop` was raised on the way.
+std::optional<std::vector<review::ReviewedDecision>> ReviewGame(
+    const GameRecord& record, const std::atomic<bool>* stop = nullptr);
 
 // The review's summary of a game as the history keeps it.
 GameRating RatingOf(const std::vector<review::ReviewedDecision>& decisions);
 
-// Replays and reviews the whole game; nothing when `stop` was raised on the way.
-std::optional<GameRating> RateGame(const GameRecord& record,
-                                   const std::atomic<bool>* stop = nullptr);
+// A game's review as the journal keeps it: its rating and a row for each decision.
+bool SaveReview(Journal& journal, qint64 game,
+                const std::vector<review::ReviewedDecision>& decisions);
 
 }  // namespace corvane

@@ -36,17 +36,17 @@ void GameRater::startNext() {
         stop_ = std::make_shared<std::atomic<bool>>(false);
         watcher_.setFuture(QtConcurrent::run([record = std::move(*record), stop = stop_] {
             QThread::currentThread()->setPriority(QThread::LowestPriority);
-            std::optional<GameRating> rating = RateGame(record, stop.get());
+            auto reviewed = ReviewGame(record, stop.get());
             QThread::currentThread()->setPriority(QThread::InheritPriority);
-            return rating;
+            return reviewed;
         }));
     }
 }
 
 void GameRater::finishCurrent() {
     const qint64 game = std::exchange(current_, 0);
-    const std::optional<GameRating> rating = watcher_.future().result();
-    if (rating && journal_.saveRating(game, *rating)) emit rated(game);
+    const auto reviewed = watcher_.future().result();
+    if (reviewed && SaveReview(journal_, game, *reviewed)) emit rated(game);
     startNext();
 }
 

@@ -7,16 +7,18 @@
 #include <deque>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "game_record.h"
+#include "review/rating.h"
 
 namespace corvane {
 
 class Journal;
 
 // Reviews finished games out of sight, one at a time on a worker thread at the lowest priority,
-// and keeps each game's rating in the journal for the history. Closing the window gives up a
-// review under way; the game is simply left unrated.
+// and keeps each game's review in the journal, its rating for the history. Closing the window gives
+// up a review under way; the game is simply left unrated.
 class GameRater : public QObject {
     Q_OBJECT
 
@@ -29,7 +31,7 @@ public:
     bool busy() const { return current_ != 0; }
 
 signals:
-    // The rating of `game` is in the journal.
+    // The review of `game` is in the journal.
     void rated(qint64 game);
 
 private:
@@ -40,7 +42,7 @@ private:
     std::deque<qint64> waiting_;
     qint64 current_ = 0;
     std::shared_ptr<std::atomic<bool>> stop_;
-    QFutureWatcher<std::optional<GameRating>> watcher_;
+    QFutureWatcher<std::optional<std::vector<review::ReviewedDecision>>> watcher_;
 };
 
 }  // namespace corvane

@@ -103,11 +103,16 @@ QString HintText(const review::Evaluation& e, const review::Option& hinted, bool
 
 QString TutorText(const review::ReviewedDecision& d) {
     const bool declaration = d.Point.Declaration;
+    QString chosen = OptionWords(d.Chosen, declaration);
+    QString best = OptionWords(d.Best, declaration);
+    for (QString* words : {&chosen, &best}) {
+        if (!words->isEmpty()) (*words)[0] = words->at(0).toUpper();
+    }
     return QStringLiteral(
                "%1 would be a %2: it costs about %3 points on average. %4 is better.\n\n"
-               "Play it anyway, or choose again?")
-        .arg(OptionWords(d.Chosen, declaration), GradeWords(d.Grading), Points(d.Chosen.Loss),
-             OptionWords(d.Best, declaration));
+               "%5 anyway, or choose again?")
+        .arg(chosen, GradeWords(d.Grading), Points(d.Chosen.Loss), best,
+             declaration ? QStringLiteral("Go ahead") : QStringLiteral("Play it"));
 }
 
 QString RowWords(const review::ReviewedDecision& d) {

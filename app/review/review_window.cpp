@@ -13,8 +13,10 @@
 #include <QValueAxis>
 #include <QtConcurrent/QtConcurrentMap>
 
+#include <algorithm>
 #include <cmath>
 
+#include "position_view.h"
 #include "review_texts.h"
 
 namespace corvane {
@@ -138,6 +140,19 @@ void ReviewWindow::showResults() {
     }
     const QList<review::ReviewedDecision> results = watcher_.future().results();
     reviewed_.assign(results.begin(), results.end());
+    showDecisions();
+}
+
+void ReviewWindow::showReviewed(const std::vector<review::ReviewedDecision>& decisions,
+                                const QString& title) {
+    review({}, title);
+    reviewed_ = decisions;
+    progress_->setRange(0, std::max(1, static_cast<int>(reviewed_.size())));
+    progress_->setValue(progress_->maximum());
+    showDecisions();
+}
+
+void ReviewWindow::showDecisions() {
     table_->setRowCount(static_cast<int>(reviewed_.size()));
     for (int row = 0; row < static_cast<int>(reviewed_.size()); ++row) {
         const review::ReviewedDecision& d = reviewed_[row];

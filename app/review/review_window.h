@@ -29,6 +29,8 @@ public:
 
     // Starts the analysis of `points`, cancelling any still running.
     void review(const std::vector<review::DecisionPoint>& points, const QString& title);
+    // Shows decisions reviewed already (a review the journal kept), as a finished analysis.
+    void showReviewed(const std::vector<review::ReviewedDecision>& decisions, const QString& title);
     // Where Read Aloud says a row; the row selected is read when Read Row is pressed.
     std::function<void(const QString&)> speak;
 
@@ -42,6 +44,7 @@ signals:
 
 private:
     void showResults();
+    void showDecisions();
     void showRow();
     void drawChart();
 

@@ -14,6 +14,17 @@ std::optional<QString> Tutor::question(const Game& g, int card) {
         return std::nullopt;
     const review::DecisionPoint point = CardDecision(g, card);
     if (!expert::HandInPlay(point.View, expert::Turn::Card)) return std::nullopt;
+    return ask(point);
+}
+
+std::optional<QString> Tutor::question(const Game& g, const QString& button) {
+    if (!on_ || !g.GameInProgress || !g.WaitingForPlayer) return std::nullopt;
+    const std::optional<review::DecisionPoint> point = DeclarationDecision(g, button.toStdString());
+    if (!point) return std::nullopt;
+    return ask(*point);
+}
+
+std::optional<QString> Tutor::ask(const review::DecisionPoint& point) {
     const std::uint64_t seen = expert::ViewSeed(point.View);
     if (seen == asked_) return std::nullopt;
     const review::ReviewedDecision d = review::Review(point);

@@ -14,6 +14,7 @@
 #include "game_journal.h"
 #include "hand_flow.h"
 #include "history_csv.h"
+#include "review_rows.h"
 #include "scripted_person.h"
 
 namespace corvane {
@@ -124,12 +125,29 @@ TEST(Journal, KeepsTheHistoryOfFinishedGames) {
         };
         EXPECT_EQ(fields(replayed[i]), fields(played[i])) << "decision " << i;
     }
-    const GameRating rating{int(played.size()), 4.25, 1.5, -12.5, "good"};
-    EXPECT_TRUE(journal.saveRating(read[1].Id, rating));
-    EXPECT_FALSE(journal.saveRating(read.back().Id + 1, rating)) << "no such game";
+    // A review kept and read back: its rows give the same decisions on the replayed points, and
+    // rows that are not those of the points are refused.
+    const std::vector<review::DecisionPoint> few(played.begin(), played.begin() + 3);
+    std::vector<review::ReviewedDecision> reviewed;
+    for (const review::DecisionPoint& point : few) reviewed.push_back(review::Review(point));
+    ASSERT_TRUE(SaveReview(journal, read[0].Id, reviewed));
+    EXPECT_FALSE(SaveReview(journal, read.back().Id + 1, reviewed)) << "no such game";
+    const auto back = Reviewed(DecisionsOf(*first, nullptr, false), journal.reviewRows(read[0].Id));
+    EXPECT_FALSE(back) << "three rows for a whole game";
+    const auto three = Reviewed(few, journal.reviewRows(read[0].Id));
+    ASSERT_TRUE(three);
+    for (std::size_t i = 0; i < few.size(); ++i) {
+        const review::ReviewedDecision& a = (*three)[i];
+        const review::ReviewedDecision& b = reviewed[i];
+        EXPECT_EQ(std::tie(a.Chosen.Card, a.Chosen.Loss, a.Best.Card, a.Best.Value, a.Expert.Card,
+                           a.Grading, a.Expected),
+                  std::tie(b.Chosen.Card, b.Chosen.Loss, b.Best.Card, b.Best.Value, b.Expert.Card,
+                           b.Grading, b.Expected));
+    }
+    EXPECT_FALSE(Reviewed({few[1], few[0], few[2]}, journal.reviewRows(read[0].Id)));
     const std::vector<FinishedGame> rated = journal.history();
-    EXPECT_EQ(rated[1].Rating, rating);
-    EXPECT_FALSE(rated[0].Rating.has_value());
+    EXPECT_EQ(rated[0].Rating, RatingOf(reviewed));
+    EXPECT_FALSE(rated[1].Rating.has_value());
 
     EXPECT_TRUE(journal.clearHistory());
     EXPECT_TRUE(journal.history().empty());
@@ -159,6 +177,7 @@ TEST(Journal, TakesUpAJournalOfTheFirstVersion) {
         db.setDatabaseName(file);
         QSqlQuery query(db);
         ASSERT_TRUE(db.open() && query.exec("DROP TABLE reviews") &&
+                    query.exec("DROP TABLE review_rows") &&
                     query.exec("DELETE FROM actions") && query.exec("PRAGMA user_version=1"));
         db.close();
     }
@@ -169,7 +188,7 @@ TEST(Journal, TakesUpAJournalOfTheFirstVersion) {
     ASSERT_EQ(journal.history().size(), 1u);
     EXPECT_EQ(journal.history()[0].Totals, game.Totals);
     EXPECT_FALSE(journal.finishedGame(id));
-    EXPECT_TRUE(journal.saveRating(id, {1, 2, 3, 4, "fair"}));
+    EXPECT_TRUE(journal.saveReview(id, {1, 2, 3, 4, "fair"}, {}));
     EXPECT_TRUE(Journal(file).history()[0].Rating.has_value()) << "upgraded for good";
 }
 

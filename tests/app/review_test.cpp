@@ -67,5 +67,47 @@ TEST_F(ReviewTest, TheTutorAsksOnceAndTheReviewGradesEveryDecision) {
         EXPECT_EQ(g.CardTable[i].Location, before.CardTable[i].Location);
 }
 
+// Declining a declaration worth much is questioned in the declaring panel; choosing again
+// leaves the panel open and the game as it was.
+TEST_F(ReviewTest, TheTutorQuestionsACostlyDeclarationBeforeItIsMade) {
+    Trigger("MnuTutor");
+    Prepare(g, 44, PlayerTarvish);  // a meld worth much within the first tricks
+    bool questioned = false;
+    int waits = 0;
+    std::function<void()> act = [&] {
+        if (++waits > 12) {
+            window.runner().stop();
+            return;
+        }
+        atWaits.push_back(act);
+        if (WaitsForPersonsCard(g)) {
+            window.playCard(ExpertChooseCard(g, PlayerPerson));
+            return;
+        }
+        const std::optional<review::DecisionPoint> decline = DeclarationDecision(g, "CmdCancel");
+        if (!decline || review::Review(*decline).Grading < review::Grade::Mistake) {
+            const ExpertMeld best = ExpertChooseMeld(g, PlayerPerson);
+            window.pressControl(QString::fromStdString(DeclaringButton(best, false)));
+            return;
+        }
+        const Game before = g;
+        shown.clear();
+        answers = {1};  // Choose Again
+        window.pressControl(QStringLiteral("CmdCancel"));
+        ASSERT_EQ(shown.size(), 1u);
+        EXPECT_EQ(shown[0].Title, "Tutor");
+        EXPECT_TRUE(IsVisible(g, Control::FramDeclare));
+        for (int i = 1; i <= CardCount; ++i)
+            EXPECT_EQ(g.CardTable[i].Location, before.CardTable[i].Location);
+        questioned = true;
+        atWaits.clear();
+        window.runner().stop();
+    };
+    answer = 0;
+    atWaits = {act};
+    window.newGame();
+    EXPECT_TRUE(questioned);
+}
+
 }  // namespace
 }  // namespace corvane
