@@ -54,6 +54,7 @@ ReviewWindow::ReviewWindow(QWidget* parent)
       cancel_(new QPushButton(QStringLiteral("&Cancel"), this)),
       readRow_(new QPushButton(QStringLiteral("&Read Row"), this)),
       table_(new QTableWidget(0, 7, this)),
+      positionView_(new PositionView(this)),
       position_(new QLabel(this)),
       chart_(new QChartView(this)) {
     setObjectName(QStringLiteral("FrmReview"));
@@ -85,15 +86,18 @@ ReviewWindow::ReviewWindow(QWidget* parent)
     bar->addWidget(progress_, 1);
     bar->addWidget(cancel_);
     bar->addWidget(readRow_);
+    auto* position = new QVBoxLayout;
+    position->addWidget(positionView_, 1);
+    position->addWidget(position_);
     auto* middle = new QHBoxLayout;
-    middle->addWidget(table_, 3);
-    middle->addWidget(position_, 2);
+    middle->addWidget(table_, 1);
+    middle->addLayout(position, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(bar);
     layout->addWidget(summary_);
-    layout->addLayout(middle, 2);
+    layout->addLayout(middle, 3);
     layout->addWidget(chart_, 1);
-    resize(820, 640);
+    resize(980, 720);
 
     connect(&watcher_, &QFutureWatcherBase::progressRangeChanged, progress_,
             &QProgressBar::setRange);
@@ -122,6 +126,7 @@ void ReviewWindow::review(const std::vector<review::DecisionPoint>& points, cons
     reviewed_.clear();
     table_->setRowCount(0);
     position_->clear();
+    positionView_->clear();
     ReplaceChart(chart_, new QChart);
     summary_->setText(points_.empty() ? QStringLiteral("You have made no decisions to review yet.")
                                       : QStringLiteral("Analysing your decisions..."));
@@ -190,6 +195,7 @@ void ReviewWindow::showRow() {
     const int row = table_->currentRow();
     if (row < 0 || row >= static_cast<int>(reviewed_.size())) return;
     position_->setText(PositionWords(reviewed_[row]));
+    positionView_->showDecision(reviewed_[row]);
 }
 
 void ReviewWindow::drawChart() {

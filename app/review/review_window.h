@@ -16,10 +16,13 @@ class QTableWidget;
 
 namespace corvane {
 
+class PositionView;
+
 // The review of the person's decisions in a hand or a game: the analysis runs on the worker
 // threads with a progress bar and can be cancelled; then a table of the decisions (trick, round,
 // chosen, best, loss, grade), the summary with the rating and the luck, a chart of the expected
-// hand result decision by decision, and the position as it stood at the row selected.
+// hand result decision by decision, and the table as it stood at the row selected, drawn and in
+// words.
 class ReviewWindow : public QDialog {
     Q_OBJECT
 
@@ -56,6 +59,7 @@ private:
     QPushButton* cancel_;
     QPushButton* readRow_;
     QTableWidget* table_;
+    PositionView* positionView_;
     QLabel* position_;
     QChartView* chart_;
 };
