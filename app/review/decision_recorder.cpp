@@ -23,6 +23,17 @@ bool MeldOfButton(const std::string& button, bool marriagePanel, ExpertMeld& mel
     return false;
 }
 
+bool CanDeclare(const expert::View& view, const ExpertMeld& meld) {
+    expert::MeldOption options[expert::MaxMeldOptions];
+    const int count = expert::MeldOptions(view.State, view.Viewer, options);
+    for (int i = 0; i < count; ++i) {
+        if (options[i].Kind == meld.Kind &&
+            (meld.Kind != MeldMarriage || options[i].Suit == meld.Suit))
+            return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 review::DecisionPoint CardDecision(const Game& g, int card) {
@@ -43,6 +54,8 @@ std::optional<review::DecisionPoint> DeclarationDecision(const Game& g, const st
     review::DecisionPoint p;
     p.View = expert::ViewOf(g, PlayerPerson);
     if (!expert::HandInPlay(p.View, expert::Turn::Declaring)) return std::nullopt;
+    // A meld the person cannot make is refused and the person chooses again: no decision.
+    if (meld.Kind != 0 && !CanDeclare(p.View, meld)) return std::nullopt;
     p.Declaration = true;
     p.MeldKind = meld.Kind;
     p.MeldSuit = meld.Suit;
