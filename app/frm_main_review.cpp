@@ -8,6 +8,7 @@
 
 #include <utility>
 
+#include "analysis_pool.h"
 #include "display.h"
 #include "expert/view.h"
 #include "frm_main.h"
@@ -141,8 +142,8 @@ void FrmMain::reviewFinishedGame(qint64 game) {
         window.show();
         window.raise();
     });
-    replay->setFuture(
-        QtConcurrent::run([record = std::move(*record), rows = journal().reviewRows(game)] {
+    replay->setFuture(QtConcurrent::run(
+        &AnalysisPool(), [record = std::move(*record), rows = journal().reviewRows(game)] {
             return ReplayForReview(record, rows);
         }));
 }

@@ -1,6 +1,7 @@
 // What the window costs: the processor time of a pause, of a pause in which cards glide and of a
 // wait for the person (all sleep in the event loop between pictures), the time from start-up to
-// the first painted table, and the memory in use once a hand is dealt. Runs on Qt's offscreen
+// the first painted table, the memory in use once a hand is dealt, and the longest the window
+// goes unanswered while a whole game is reviewed. Runs on Qt's offscreen
 // platform unless told otherwise.
 #include <benchmark/benchmark.h>
 
@@ -12,13 +13,19 @@
 
 #include <sys/resource.h>
 
+#include <algorithm>
 #include <memory>
+#include <vector>
 
+#include "card_table.h"
+#include "decision_recorder.h"
 #include "display.h"
 #include "first_paint.h"
 #include "frm_main.h"
 #include "game_runner.h"
 #include "hand_flow.h"
+#include "review_window.h"
+#include "scripted_person.h"
 #include "table_view.h"
 #include "window_table.h"
 
@@ -130,6 +137,56 @@ void BM_PeakMemoryAfterADealtHand(benchmark::State& state) {
     state.counters["peak_resident_MiB"] = usage.ru_maxrss / 1024.0;
 }
 BENCHMARK(BM_PeakMemoryAfterADealtHand)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// The person's decisions of a seeded game to 1000 played by the script against Classic Tarvish.
+std::vector<review::DecisionPoint> SeededGameDecisions(std::uint64_t seed) {
+    Game g;
+    BuildCardTable(g);
+    ScriptedPerson person(g, seed);
+    ScriptedTable table(person);
+    DecisionRecorder recorder;
+    person.Through = [&](const PersonAction& action) {
+        recorder.record(g, action);
+        Perform(g, action);
+    };
+    g.AttachTable(&table);
+    g.Random = RandomSource(seed);
+    g.Dealer = PlayerTarvish;
+    NewGame(g);
+    g.AttachTable(nullptr);
+    return recorder.game();
+}
+
+// A timer that should tick every 16 ms, as the gliding cards do: the longest gap between its
+// ticks while the review works on the worker threads is the longest frame the window would show.
+void BM_LongestFrameWhileAGameIsReviewed(benchmark::State& state) {
+    const std::vector<review::DecisionPoint> points = SeededGameDecisions(3);
+    double longest = 0, analysis = 0;
+    for (auto _ : state) {
+        FrmMain window;
+        window.show();
+        ReviewWindow review(&window);
+        review.show();
+        QElapsedTimer clock, sinceTick;
+        QTimer frames;
+        QObject::connect(&frames, &QTimer::timeout, &window, [&] {
+            longest = std::max(longest, sinceTick.nsecsElapsed() / 1e6);
+            sinceTick.restart();
+        });
+        QEventLoop loop;
+        QObject::connect(&review, &ReviewWindow::finished, &loop, &QEventLoop::quit);
+        clock.start();
+        sinceTick.start();
+        frames.start(16);
+        review.review(points, QStringLiteral("Review"));
+        loop.exec();
+        analysis += clock.nsecsElapsed() / 1e9;
+    }
+    state.counters["decisions"] = double(points.size());
+    state.counters["longest_frame_ms"] = longest;
+    state.counters["review_s"] = analysis / double(state.iterations());
+}
+BENCHMARK(BM_LongestFrameWhileAGameIsReviewed)->Iterations(2)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace corvane

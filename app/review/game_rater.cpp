@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "analysis_pool.h"
 #include "game_decisions.h"
 #include "journal.h"
 
@@ -34,12 +35,13 @@ void GameRater::startNext() {
         if (!record) continue;
         current_ = game;
         stop_ = std::make_shared<std::atomic<bool>>(false);
-        watcher_.setFuture(QtConcurrent::run([record = std::move(*record), stop = stop_] {
-            QThread::currentThread()->setPriority(QThread::LowestPriority);
-            auto reviewed = ReviewGame(record, stop.get());
-            QThread::currentThread()->setPriority(QThread::InheritPriority);
-            return reviewed;
-        }));
+        watcher_.setFuture(
+            QtConcurrent::run(&AnalysisPool(), [record = std::move(*record), stop = stop_] {
+                QThread::currentThread()->setPriority(QThread::LowestPriority);
+                auto reviewed = ReviewGame(record, stop.get());
+                QThread::currentThread()->setPriority(QThread::InheritPriority);
+                return reviewed;
+            }));
     }
 }
 

@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "analysis_pool.h"
 #include "position_view.h"
 #include "review_texts.h"
 
@@ -90,14 +91,14 @@ ReviewWindow::ReviewWindow(QWidget* parent)
     position->addWidget(positionView_, 1);
     position->addWidget(position_);
     auto* middle = new QHBoxLayout;
-    middle->addWidget(table_, 1);
-    middle->addLayout(position, 1);
+    middle->addWidget(table_, 6);
+    middle->addLayout(position, 5);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(bar);
     layout->addWidget(summary_);
     layout->addLayout(middle, 3);
     layout->addWidget(chart_, 1);
-    resize(980, 720);
+    resize(1040, 720);
 
     connect(&watcher_, &QFutureWatcherBase::progressRangeChanged, progress_,
             &QProgressBar::setRange);
@@ -133,7 +134,8 @@ void ReviewWindow::review(const std::vector<review::DecisionPoint>& points, cons
     progress_->setRange(0, static_cast<int>(points_.size()));
     progress_->setValue(0);
     cancel_->setEnabled(!points_.empty());
-    if (!points_.empty()) watcher_.setFuture(QtConcurrent::mapped(points_, ReviewOne));
+    if (!points_.empty())
+        watcher_.setFuture(QtConcurrent::mapped(&AnalysisPool(), points_, ReviewOne));
 }
 
 void ReviewWindow::showResults() {
