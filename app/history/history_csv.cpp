@@ -41,7 +41,7 @@ QByteArray HistoryCsv(const std::vector<FinishedGame>& games) {
     lines << QStringLiteral(
         "Game,Ended (UTC),Target,Tarvish plays,Winner,Your total,Tarvish total,Hand,Your melds,"
         "Your meld points,Your trick points,Tarvish melds,Tarvish meld points,"
-        "Tarvish trick points,Knock");
+        "Tarvish trick points,Knock,Rating,Average loss,Luck");
     for (const FinishedGame& game : games) {
         for (std::size_t h = 0; h < game.Hands.size(); ++h) {
             const HandSummary& hand = game.Hands[h];
@@ -56,6 +56,13 @@ QByteArray HistoryCsv(const std::vector<FinishedGame>& games) {
                        << QString::number(hand.TrickPoints[player]);
             }
             fields << SideName(hand.Knocker);
+            if (game.Rating) {
+                fields << QString::fromStdString(game.Rating->Words)
+                       << QString::number(game.Rating->AverageLoss, 'f', 2)
+                       << QString::number(game.Rating->Luck, 'f', 1);
+            } else {
+                fields << QString() << QString() << QString();
+            }
             for (QString& field : fields) field = Field(field);
             lines << fields.join(QLatin1Char(','));
         }

@@ -205,16 +205,18 @@ TEST(Journal, ExportsTheHistoryAsCsv) {
         {0, 130, 90}};
     const HandSummary last{{{PlayerPerson, MeldDoubleCorvane, 500}}, {}, PlayerPerson};
     const QDateTime ended(QDate(2026, 12, 7), QTime(8, 5, 9), Qt::UTC);
-    const FinishedGame game{
+    FinishedGame game{
         3, ended, 1250, OpponentLevel::Expert, PlayerPerson, {0, 1260, 980}, {first, last}};
-    EXPECT_EQ(HistoryCsv({game}),
-              QByteArray("Game,Ended (UTC),Target,Tarvish plays,Winner,Your total,Tarvish total,"
-                         "Hand,Your melds,Your meld points,Your trick points,Tarvish melds,"
-                         "Tarvish meld points,Tarvish trick points,Knock\r\n"
-                         "3,2026-12-07 08:05:09,1250,Expert,You,1260,980,1,Marriage 40; Dix 10,50,"
-                         "130,Seven turned up 10,10,90,\r\n"
-                         "3,2026-12-07 08:05:09,1250,Expert,You,1260,980,2,Double Corvane 500,500,"
-                         "0,,0,0,You\r\n"));
+    game.Rating = GameRating{40, 3.456, 0.5, -20.04, "good"};
+    EXPECT_EQ(
+        HistoryCsv({game}),
+        QByteArray("Game,Ended (UTC),Target,Tarvish plays,Winner,Your total,Tarvish total,"
+                   "Hand,Your melds,Your meld points,Your trick points,Tarvish melds,"
+                   "Tarvish meld points,Tarvish trick points,Knock,Rating,Average loss,Luck\r\n"
+                   "3,2026-12-07 08:05:09,1250,Expert,You,1260,980,1,Marriage 40; Dix 10,50,"
+                   "130,Seven turned up 10,10,90,,good,3.46,-20.0\r\n"
+                   "3,2026-12-07 08:05:09,1250,Expert,You,1260,980,2,Double Corvane 500,500,"
+                   "0,,0,0,You,good,3.46,-20.0\r\n"));
 }
 
 }  // namespace
