@@ -4,6 +4,7 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -12,6 +13,7 @@
 #include "decision_recorder.h"
 #include "game_decisions.h"
 #include "game_journal.h"
+#include "game_rater.h"
 #include "hand_flow.h"
 #include "history_csv.h"
 #include "review_rows.h"
@@ -156,9 +158,24 @@ TEST(Journal, KeepsTheHistoryOfFinishedGames) {
     EXPECT_EQ(rated[0].Rating, RatingOf(reviewed));
     EXPECT_FALSE(rated[1].Rating.has_value());
 
+    // The rater reviews a finished game out of sight and keeps its review.
+    GameRater rater(journal);
+    qint64 ratedGame = 0;
+    QObject::connect(&rater, &GameRater::rated, [&](qint64 game) { ratedGame = game; });
+    rater.rate(read[2].Id);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ratedGame != 0; }, 60000));
+    EXPECT_EQ(ratedGame, read[2].Id);
+    const std::vector<std::string> rows = journal.reviewRows(read[2].Id);
+    const std::optional<GameRecord> third = journal.finishedGame(read[2].Id);
+    ASSERT_TRUE(third);
+    const auto again = Reviewed(DecisionsOf(*third, nullptr, false), rows);
+    ASSERT_TRUE(again);
+    EXPECT_EQ(journal.history()[2].Rating, RatingOf(*again));
+
     EXPECT_TRUE(journal.clearHistory());
     EXPECT_TRUE(journal.history().empty());
     EXPECT_FALSE(journal.finishedGame(read[0].Id)) << "its moves are gone with it";
+    EXPECT_TRUE(journal.reviewRows(read[2].Id).empty());
 }
 
 // A journal written before the reviews were kept is taken up as it is, its history whole; its
