@@ -25,7 +25,7 @@ enum Mark { CaptionMark = 0, ChosenMark = 1, BestMark = 2 };
 
 // Lengths in card heights, the gaps along a row in card widths.
 constexpr qreal Margin = 0.08;
-constexpr qreal CaptionLine = 0.2;
+constexpr qreal CaptionLine = 0.26;
 constexpr qreal RowGap = 0.12;
 constexpr qreal LabelLine = 0.2;
 constexpr qreal FontSize = 0.13;
