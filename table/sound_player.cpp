@@ -1,12 +1,13 @@
 #include "sound_player.h"
 
-#include <QAudioDevice>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QMediaDevices>
-#include <QSoundEffect>
+#include <QLibrary>
 #include <QTimer>
 #include <QUrl>
+
+#include "sound_output.h"
 
 namespace corvane {
 
@@ -22,6 +23,24 @@ QUrl SourceOf(const QFileInfo& file) {
     return QUrl::fromLocalFile(file.absoluteFilePath());
 }
 
+// The sound module beside the program (a build run from its folder), else where it is installed.
+OpenSoundOutputFunction FindSoundModule() {
+    const QDir programFolder(QCoreApplication::applicationDirPath());
+    for (const QString& folder : {QStringLiteral("."), QStringLiteral(CORVANE_SOUND_MODULE_DIR)}) {
+        QLibrary module(programFolder.filePath(folder + QStringLiteral("/" CORVANE_SOUND_MODULE)));
+        if (auto open =
+                reinterpret_cast<OpenSoundOutputFunction>(module.resolve(OpenSoundOutputName)))
+            return open;
+    }
+    return nullptr;
+}
+
+// Looked for once, by the first player that needs it.
+OpenSoundOutputFunction SoundModule() {
+    static const OpenSoundOutputFunction open = FindSoundModule();
+    return open;
+}
+
 }  // namespace
 
 SoundPlayer::SoundPlayer(const QString& directory, QObject* parent)
@@ -29,18 +48,23 @@ SoundPlayer::SoundPlayer(const QString& directory, QObject* parent)
     QTimer::singleShot(0, this, &SoundPlayer::load);
 }
 
+SoundPlayer::~SoundPlayer() = default;
+
+bool SoundPlayer::soundModuleFound() {
+    return SoundModule() != nullptr;
+}
+
 void SoundPlayer::load() {
     if (loaded_) return;
     loaded_ = true;
-    // Without an audio output every effect would fail on each play; skip them all from the start.
-    if (QMediaDevices::defaultAudioOutput().isNull()) return;
+    const OpenSoundOutputFunction open = SoundModule();
+    if (open == nullptr) return;
+    QList<QUrl> sources;
     for (Sound sound : AllSounds) {
         const QFileInfo file(path(sound));
-        if (!file.isFile()) continue;
-        auto* effect = new QSoundEffect(this);
-        effect->setSource(SourceOf(file));
-        effects_[static_cast<int>(sound)] = effect;
+        sources.append(file.isFile() ? SourceOf(file) : QUrl());
     }
+    output_.reset(open(sources));
 }
 
 void SoundPlayer::play(Sound sound) {
@@ -48,11 +72,7 @@ void SoundPlayer::play(Sound sound) {
     if (!enabled_) return;
     emit soundAllowed(sound);
     load();
-    QSoundEffect* effect = effects_[static_cast<int>(sound)];
-    if (effect == nullptr || effect->status() == QSoundEffect::Error) return;
-    // A card landing while the last one still sounds starts afresh, as a new card would.
-    effect->stop();
-    effect->play();
+    if (output_ != nullptr) output_->play(static_cast<int>(sound));
 }
 
 QString SoundPlayer::fileName(Sound sound) {
@@ -77,8 +97,7 @@ QString SoundPlayer::path(Sound sound) const {
 
 bool SoundPlayer::canPlay(Sound sound) {
     load();
-    const QSoundEffect* effect = effects_[static_cast<int>(sound)];
-    return effect != nullptr && effect->status() != QSoundEffect::Error;
+    return output_ != nullptr && output_->canPlay(static_cast<int>(sound));
 }
 
 }  // namespace corvane

@@ -3,13 +3,13 @@
 #include <QObject>
 #include <QString>
 
-#include <array>
+#include <memory>
 
 #include "table.h"
 
-class QSoundEffect;
-
 namespace corvane {
+
+class SoundOutput;
 
 // Plays the game's WAV files from a directory, asynchronously: the sounds built into the program
 // (BuiltInSounds) or any folder. A missing file or a machine without audio is skipped silently and
@@ -23,6 +23,7 @@ public:
     static inline const QString BuiltInSounds = QStringLiteral(":/sounds");
 
     explicit SoundPlayer(const QString& directory, QObject* parent = nullptr);
+    ~SoundPlayer() override;
 
     // Starts the sound and returns at once; a sound already playing starts again. Nothing starts
     // while the sounds are switched off.
@@ -38,6 +39,9 @@ public:
     QString path(Sound sound) const;
     // False when the file is missing or the machine has no audio output.
     bool canPlay(Sound sound);
+    // Whether the module that plays the sounds is beside the program or where it is installed;
+    // without it the game is silent.
+    static bool soundModuleFound();
 
 signals:
     // Every request to play, whether or not it can be heard.
@@ -46,16 +50,14 @@ signals:
     void soundAllowed(corvane::Sound sound);
 
 private:
-    static constexpr int SoundCount = static_cast<int>(Sound::Ringout) + 1;
-
     // Opens the audio output and loads every sound, once.
     void load();
 
     QString directory_;
     bool enabled_ = true;
     bool loaded_ = false;
-    // One effect per sound, loaded once and reused; null where the sound cannot play.
-    std::array<QSoundEffect*, SoundCount> effects_{};
+    // Null until loaded, and where the machine has no audio output.
+    std::unique_ptr<SoundOutput> output_;
 };
 
 }  // namespace corvane

@@ -48,5 +48,10 @@ TEST(SoundFiles, AreAudibleSixteenBitPcmWavesBuiltIntoTheProgram) {
     }
 }
 
+// Qt Multimedia is loaded from a module of the program's own, not linked into it.
+TEST(SoundFiles, ArePlayedByAModuleFoundBesideTheProgram) {
+    EXPECT_TRUE(SoundPlayer::soundModuleFound());
+}
+
 }  // namespace
 }  // namespace corvane
