@@ -120,8 +120,9 @@ void FrmMain::reviewFinishedGame(qint64 game) {
         QMessageBox::information(
             history_ != nullptr ? static_cast<QWidget*>(history_) : this,
             QStringLiteral("Review Game"),
-            QStringLiteral("This game was finished before the history kept the moves of its "
-                           "games, so it cannot be played again for a review."));
+            QStringLiteral("The moves of this game are no longer kept (the journal keeps those "
+                           "of the last %1 games), so it cannot be played again for a review.")
+                .arg(Journal::KeptMoves));
         return;
     }
     statusBar()->showMessage(QStringLiteral("Playing the game again for its review..."));

@@ -40,14 +40,17 @@ public:
     bool recordAction(qint64 game, const JournaledAction& action);
     // The person chose to leave the game ("New Game", "Exit"): it will not be offered again.
     void markLeft(qint64 game);
-    // The game was won: its history is kept and its actions are no longer needed.
+    // The game was won: its history is kept, and its actions for its review while it is among
+    // the last KeptMoves finished games (fewer when set so).
     void finishGame(qint64 game, const FinishedGame& summary);
+    static constexpr int KeptMoves = 200;
+    void setKeptMoves(int games) { keptMoves_ = games; }
 
     // The last game, when it was left unfinished by anything but the person's own choice.
     std::optional<GameRecord> unfinishedGame() const;
 
     // A finished game of the history as it was played, to be played again for its review;
-    // nothing for a game finished before finished games kept their actions.
+    // nothing for a game whose actions are no longer kept.
     std::optional<GameRecord> finishedGame(qint64 game) const;
     // Keeps the review of finished game `game`: its rating and its decisions' rows, replacing any
     // kept before; false when it cannot be kept.
@@ -74,6 +77,7 @@ private:
     QString setAside_;
     bool open_ = false;
     bool busy_ = false;
+    int keptMoves_ = KeptMoves;
 };
 
 }  // namespace corvane

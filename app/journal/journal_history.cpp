@@ -37,6 +37,15 @@ void Journal::finishGame(qint64 game, const FinishedGame& summary) {
     query.addBindValue(summary.Totals[PlayerPerson]);
     query.addBindValue(summary.Totals[PlayerTarvish]);
     ok = ok && Run(query);
+    // The moves and review rows of the last games only, so that the file stays small enough to
+    // be checked whole at every start; older games keep their history and their rating.
+    for (const char* table : {"actions", "review_rows"}) {
+        query.prepare(QStringLiteral("DELETE FROM %1 WHERE game IN (SELECT game FROM history "
+                                     "ORDER BY game DESC LIMIT -1 OFFSET ?)")
+                          .arg(QLatin1String(table)));
+        query.addBindValue(keptMoves_);
+        ok = ok && Run(query);
+    }
     for (std::size_t h = 0; ok && h < summary.Hands.size(); ++h) {
         const HandSummary& hand = summary.Hands[h];
         query.prepare(

@@ -78,6 +78,7 @@ TEST(Journal, PutsAsideADamagedTruncatedOrForeignFileButNotALockedOne) {
 TEST(Journal, KeepsTheHistoryOfFinishedGames) {
     const QTemporaryDir dir;
     Journal journal(dir.filePath(QStringLiteral("journal.sqlite")));
+    journal.setKeptMoves(3);
     GameJournal keeper(journal);
     Game g;
     BuildCardTable(g);
@@ -88,7 +89,7 @@ TEST(Journal, KeepsTheHistoryOfFinishedGames) {
     std::vector<FinishedGame> kept;
     DecisionRecorder recorder;
     person.Through = [&](const PersonAction& action) {
-        if (kept.empty()) recorder.record(g, action);
+        if (kept.size() == 1) recorder.record(g, action);
         keeper.recordAction(g, action);
         Perform(g, action);
     };
@@ -114,7 +115,8 @@ TEST(Journal, KeepsTheHistoryOfFinishedGames) {
                   std::tie(kept[i].Winner, kept[i].Totals, kept[i].Target, kept[i].Hands));
     EXPECT_FALSE(journal.unfinishedGame()) << "a game won is not offered again";
 
-    const std::optional<GameRecord> first = journal.finishedGame(read[0].Id);
+    EXPECT_FALSE(journal.finishedGame(read[0].Id)) << "the last three games keep their moves";
+    const std::optional<GameRecord> first = journal.finishedGame(read[1].Id);
     ASSERT_TRUE(first.has_value());
     const std::vector<review::DecisionPoint> replayed = DecisionsOf(*first);
     const std::vector<review::DecisionPoint>& played = recorder.game();
@@ -139,11 +141,11 @@ TEST(Journal, KeepsTheHistoryOfFinishedGames) {
     const std::vector<review::DecisionPoint> few(played.begin(), played.begin() + 3);
     std::vector<review::ReviewedDecision> reviewed;
     for (const review::DecisionPoint& point : few) reviewed.push_back(review::Review(point));
-    ASSERT_TRUE(SaveReview(journal, read[0].Id, reviewed));
+    ASSERT_TRUE(SaveReview(journal, read[1].Id, reviewed));
     EXPECT_FALSE(SaveReview(journal, read.back().Id + 1, reviewed)) << "no such game";
-    const auto back = Reviewed(DecisionsOf(*first, nullptr, false), journal.reviewRows(read[0].Id));
+    const auto back = Reviewed(DecisionsOf(*first, nullptr, false), journal.reviewRows(read[1].Id));
     EXPECT_FALSE(back) << "three rows for a whole game";
-    const auto three = Reviewed(few, journal.reviewRows(read[0].Id));
+    const auto three = Reviewed(few, journal.reviewRows(read[1].Id));
     ASSERT_TRUE(three);
     for (std::size_t i = 0; i < few.size(); ++i) {
         const review::ReviewedDecision& a = (*three)[i];
@@ -153,10 +155,10 @@ TEST(Journal, KeepsTheHistoryOfFinishedGames) {
                   std::tie(b.Chosen.Card, b.Chosen.Loss, b.Best.Card, b.Best.Value, b.Expert.Card,
                            b.Grading, b.Expected));
     }
-    EXPECT_FALSE(Reviewed({few[1], few[0], few[2]}, journal.reviewRows(read[0].Id)));
+    EXPECT_FALSE(Reviewed({few[1], few[0], few[2]}, journal.reviewRows(read[1].Id)));
     const std::vector<FinishedGame> rated = journal.history();
-    EXPECT_EQ(rated[0].Rating, RatingOf(reviewed));
-    EXPECT_FALSE(rated[1].Rating.has_value());
+    EXPECT_EQ(rated[1].Rating, RatingOf(reviewed));
+    EXPECT_FALSE(rated[0].Rating.has_value());
 
     // The rater reviews a finished game out of sight and keeps its review.
     GameRater rater(journal);
@@ -174,7 +176,7 @@ TEST(Journal, KeepsTheHistoryOfFinishedGames) {
 
     EXPECT_TRUE(journal.clearHistory());
     EXPECT_TRUE(journal.history().empty());
-    EXPECT_FALSE(journal.finishedGame(read[0].Id)) << "its moves are gone with it";
+    EXPECT_FALSE(journal.finishedGame(read[1].Id)) << "its moves are gone with it";
     EXPECT_TRUE(journal.reviewRows(read[2].Id).empty());
 }
 
