@@ -128,7 +128,7 @@ TEST(PositionViewTest, ShowsWhatThePersonSawWithTheChosenAndTheBestMarked) {
         view.showDecision(d);
         EXPECT_EQ(view.accessibleDescription(), PositionWords(d));
         int cardHeight = 0;
-        for (const QSize size : {QSize(300, 200), QSize(900, 560)}) {
+        for (const QSize size : {QSize(160, 200), QSize(900, 560)}) {
             view.resize(size);
             std::vector<int> shown, chosen, best;
             for (const PositionView::Placed& p : view.placed()) {
