@@ -81,6 +81,7 @@ PositionView::PositionView(QWidget* parent) : QWidget(parent) {
 
 void PositionView::showDecision(const review::ReviewedDecision& d) {
     decision_ = d;
+    pictures_.clear();  // the deck or its colours may have changed since
     setAccessibleDescription(PositionWords(d));
     layOut();
     update();
