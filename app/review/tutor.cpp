@@ -27,10 +27,10 @@ std::optional<QString> Tutor::question(const Game& g, const QString& button) {
 std::optional<QString> Tutor::ask(const review::DecisionPoint& point) {
     const std::uint64_t seen = expert::ViewSeed(point.View);
     if (seen == asked_) return std::nullopt;
-    const review::ReviewedDecision d = review::Review(point);
-    if (d.Grading < review::Grade::Mistake) return std::nullopt;
+    const std::optional<review::ReviewedDecision> d = review::ReviewIfCostly(point);
+    if (!d || d->Grading < review::Grade::Mistake) return std::nullopt;
     asked_ = seen;
-    return TutorText(d);
+    return TutorText(*d);
 }
 
 }  // namespace corvane

@@ -1,5 +1,7 @@
 #include "rating.h"
 
+#include <utility>
+
 namespace corvane::review {
 
 Grade GradeOf(double loss, double lossError, const Thresholds& t) {
@@ -38,12 +40,18 @@ bool Uncertain(const Option& o) {
 
 }  // namespace
 
-ReviewedDecision Review(const DecisionPoint& point, const EvaluatorSettings& settings) {
-    Evaluation e = Evaluate(point, settings);
+namespace {
+
+const Option* ChosenOption(const DecisionPoint& point, const Evaluation& e) {
+    return point.Declaration ? e.FindMeld(point.MeldKind, point.MeldSuit) : e.FindCard(point.Card);
+}
+
+// The review of `point` from its first evaluation `e`.
+ReviewedDecision ReviewFrom(const DecisionPoint& point, const EvaluatorSettings& settings,
+                            Evaluation e) {
     // Where the deals cannot tell the grade, four times as many usually can; the rest is noise
     // and stays fine.
-    const Option* chosen =
-        point.Declaration ? e.FindMeld(point.MeldKind, point.MeldSuit) : e.FindCard(point.Card);
+    const Option* chosen = ChosenOption(point, e);
     if (chosen != nullptr && Uncertain(*chosen)) {
         EvaluatorSettings more = settings;
         more.Samples *= 4;
@@ -61,6 +69,21 @@ ReviewedDecision Review(const DecisionPoint& point, const EvaluatorSettings& set
     r.Grading = GradeOf(r.Chosen.Loss, r.Chosen.LossError);
     r.Expected = r.Best.Value;
     return r;
+}
+
+}  // namespace
+
+ReviewedDecision Review(const DecisionPoint& point, const EvaluatorSettings& settings) {
+    return ReviewFrom(point, settings, Evaluate(point, settings));
+}
+
+std::optional<ReviewedDecision> ReviewIfCostly(const DecisionPoint& point,
+                                               const EvaluatorSettings& settings) {
+    Evaluation e = Evaluate(point, settings);
+    const Option* chosen = ChosenOption(point, e);
+    if (chosen == nullptr || chosen->Loss + 2 * chosen->LossError < Graded.Mistake)
+        return std::nullopt;
+    return ReviewFrom(point, settings, std::move(e));
 }
 
 HandSummary SummariseHand(const std::vector<ReviewedDecision>& hand) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -54,6 +55,10 @@ struct ReviewedDecision {
 
 // Evaluates the decision and grades the choice; Expert is the Expert's choice's option.
 ReviewedDecision Review(const DecisionPoint& point, const EvaluatorSettings& settings = {});
+// The tutor's check: nothing when the first evaluation puts the choice clearly below a mistake,
+// else the whole review. Most choices are settled at once, without the closer look.
+std::optional<ReviewedDecision> ReviewIfCostly(const DecisionPoint& point,
+                                               const EvaluatorSettings& settings = {});
 
 struct HandSummary {
     int Hand = 0;
