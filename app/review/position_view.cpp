@@ -4,7 +4,6 @@
 #include <QPainter>
 
 #include <algorithm>
-#include <cmath>
 
 #include "card_art.h"
 #include "card_table.h"
@@ -54,21 +53,28 @@ std::vector<PositionView::Placed> Cards(Mask cards, Mask chosen = 0, Mask best =
     return out;
 }
 
-// How far apart the cards of a row stand, in card widths: as far as the width allows.
-qreal Step(const std::vector<Group>& row, qreal cardWidth, qreal room) {
+int CardsIn(const std::vector<Group>& row) {
     int cards = 0;
     for (const Group& g : row) cards += static_cast<int>(g.Cards.size());
-    const int groups = static_cast<int>(row.size());
+    return cards;
+}
+
+// How far apart the cards of a row stand, in card widths: as far as the width allows.
+qreal Step(const std::vector<Group>& row, qreal cardWidth, qreal room) {
+    const int cards = CardsIn(row), groups = static_cast<int>(row.size());
     if (cards == groups) return CardStep;
     const qreal step = (room / cardWidth - groups - GroupGap * (groups - 1)) / (cards - groups);
     return std::clamp(step, TightestStep, CardStep);
 }
 
+// The width of a row at its tightest, in card widths.
 qreal NarrowestRow(const std::vector<Group>& row) {
-    int cards = 0;
-    for (const Group& g : row) cards += static_cast<int>(g.Cards.size());
-    const int groups = static_cast<int>(row.size());
+    const int cards = CardsIn(row), groups = static_cast<int>(row.size());
     return groups + (cards - groups) * TightestStep + GroupGap * (groups - 1);
+}
+
+Mask CardBit(int card) {
+    return card != 0 ? expert::Bit(card) : 0;
 }
 
 }  // namespace
@@ -120,8 +126,8 @@ void PositionView::layOut() {
     // other, that one is the best card on the table.
     const bool twin = !declaration && (d.Chosen.Card - 1) / 2 == (d.Best.Card - 1) / 2;
     const int bestCard = twin ? d.Chosen.Card : d.Best.Card;
-    const Mask chosen = declaration ? d.Chosen.Meld.Cards : expert::Bit(d.Chosen.Card);
-    const Mask best = declaration ? d.Best.Meld.Cards : expert::Bit(bestCard);
+    const Mask chosen = declaration ? d.Chosen.Meld.Cards : CardBit(d.Chosen.Card);
+    const Mask best = declaration ? d.Best.Meld.Cards : CardBit(bestCard);
 
     // The view holds more of Tarvish's cards than lie face up (in Round 2 all of them); only
     // those declared are drawn.
