@@ -148,11 +148,8 @@ void PositionView::layOut() {
 
     // The card height that lets both rows fit in the height and, at their tightest, the width.
     qreal fit = height() / ContentHeight;
-    for (const std::vector<Group>& row : rows) {
-        // Every card the person holds may lie declared, leaving the hand's row empty.
-        if (!row.empty())
-            fit = std::min(fit, width() / (NarrowestRow(row) * CardRatio + 2 * Margin));
-    }
+    for (const std::vector<Group>& row : rows)
+        fit = std::min(fit, width() / (NarrowestRow(row) * CardRatio + 2 * Margin));
     const int cardHeight = std::max(1, static_cast<int>(fit));
     cardSize_ = QSize(std::max(1, qRound(cardHeight * CardRatio)), cardHeight);
     const QSize card = cardSize_;
