@@ -51,8 +51,8 @@ constexpr const char* kFromVersionOne[] = {
     "CREATE TABLE IF NOT EXISTS reviews (game INTEGER PRIMARY KEY, decisions INTEGER NOT NULL, "
     "average_loss REAL NOT NULL, expert_average_loss REAL NOT NULL, luck REAL NOT NULL, "
     "rating TEXT NOT NULL)",
-    "CREATE TABLE IF NOT EXISTS review_rows (game INTEGER NOT NULL, seq INTEGER NOT NULL, row TEXT NOT NULL, "
-    "PRIMARY KEY (game, seq))",
+    "CREATE TABLE IF NOT EXISTS review_rows (game INTEGER NOT NULL, seq INTEGER NOT NULL, "
+    "row TEXT NOT NULL, PRIMARY KEY (game, seq))",
 };
 
 QString NewConnectionName() {
