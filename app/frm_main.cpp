@@ -11,6 +11,8 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <functional>
+#include <utility>
 
 #include "about_box.h"
 #include "app_icon.h"
@@ -40,6 +42,34 @@ QString JournalFileFor(const QString& preferencesFile) {
     if (preferencesFile.isEmpty()) return DefaultJournalFile();
     return QFileInfo(preferencesFile).dir().filePath(QStringLiteral("journal.sqlite"));
 }
+
+// Runs `then` once, as soon as `widget` has been painted for the first time, or after a while when
+// it is not (a window hidden behind others is not painted until it is uncovered).
+class AfterFirstPaint : public QObject {
+public:
+    static constexpr int LatestMs = 500;
+
+    AfterFirstPaint(QWidget* widget, std::function<void()> then)
+        : QObject(widget), then_(std::move(then)) {
+        widget->installEventFilter(this);
+        QTimer::singleShot(LatestMs, this, &AfterFirstPaint::run);
+    }
+
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        // Queued, so that the picture is finished and on its way to the screen first.
+        if (event->type() == QEvent::Paint) QTimer::singleShot(0, this, &AfterFirstPaint::run);
+        return false;
+    }
+
+private:
+    void run() {
+        if (!then_) return;
+        std::exchange(then_, {})();
+        deleteLater();
+    }
+
+    std::function<void()> then_;
+};
 
 }  // namespace
 
@@ -269,9 +299,10 @@ void FrmMain::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (!offered_) {
         offered_ = true;
-        // What the table's first picture does not need waits until the window is on the screen:
-        // the icon's pictures, and the journal with the game it may offer.
-        QTimer::singleShot(0, this, [this] {
+        // What the table's first picture does not need waits until the table is painted: the
+        // sounds, the icon's pictures, and the journal with the game it may offer.
+        new AfterFirstPaint(view_->viewport(), [this] {
+            table_->sounds().prepare();
             setWindowIcon(AppIcon());
             offerUnfinishedGame();
         });

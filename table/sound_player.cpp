@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLibrary>
-#include <QTimer>
 #include <QUrl>
 
 #include "sound_output.h"
@@ -44,9 +43,7 @@ OpenSoundOutputFunction SoundModule() {
 }  // namespace
 
 SoundPlayer::SoundPlayer(const QString& directory, QObject* parent)
-    : QObject(parent), directory_(directory) {
-    QTimer::singleShot(0, this, &SoundPlayer::load);
-}
+    : QObject(parent), directory_(directory) {}
 
 SoundPlayer::~SoundPlayer() = default;
 
@@ -54,9 +51,9 @@ bool SoundPlayer::soundModuleFound() {
     return SoundModule() != nullptr;
 }
 
-void SoundPlayer::load() {
-    if (loaded_) return;
-    loaded_ = true;
+void SoundPlayer::prepare() {
+    if (prepared_) return;
+    prepared_ = true;
     const OpenSoundOutputFunction open = SoundModule();
     if (open == nullptr) return;
     QList<QUrl> sources;
@@ -71,7 +68,7 @@ void SoundPlayer::play(Sound sound) {
     emit playRequested(sound);
     if (!enabled_) return;
     emit soundAllowed(sound);
-    load();
+    prepare();
     if (output_ != nullptr) output_->play(static_cast<int>(sound));
 }
 
@@ -96,7 +93,7 @@ QString SoundPlayer::path(Sound sound) const {
 }
 
 bool SoundPlayer::canPlay(Sound sound) {
-    load();
+    prepare();
     return output_ != nullptr && output_->canPlay(static_cast<int>(sound));
 }
 

@@ -13,8 +13,8 @@ class SoundOutput;
 
 // Plays the game's WAV files from a directory, asynchronously: the sounds built into the program
 // (BuiltInSounds) or any folder. A missing file or a machine without audio is skipped silently and
-// never delays the game. The audio output and the sounds are opened once the event loop runs, so
-// that they never hold up the window's first appearance, or at the first sound asked for before.
+// never delays the game. The audio output and the sounds are opened by prepare(), which the window
+// calls once it is on the screen, or else at the first sound.
 class SoundPlayer : public QObject {
     Q_OBJECT
 
@@ -24,6 +24,9 @@ public:
 
     explicit SoundPlayer(const QString& directory, QObject* parent = nullptr);
     ~SoundPlayer() override;
+
+    // Loads the sound module, opens the audio output and loads every sound, once.
+    void prepare();
 
     // Starts the sound and returns at once; a sound already playing starts again. Nothing starts
     // while the sounds are switched off.
@@ -50,13 +53,10 @@ signals:
     void soundAllowed(corvane::Sound sound);
 
 private:
-    // Opens the audio output and loads every sound, once.
-    void load();
-
     QString directory_;
     bool enabled_ = true;
-    bool loaded_ = false;
-    // Null until loaded, and where the machine has no audio output.
+    bool prepared_ = false;
+    // Null until prepared, and where the machine has no audio output.
     std::unique_ptr<SoundOutput> output_;
 };
 
