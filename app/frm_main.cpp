@@ -199,9 +199,9 @@ void FrmMain::continueLastGame() {
     // The decisions before the stop are the review's as much as those after it.
     recorder_.clear();
     runner_->start([this, record = *record](Game& g) {
-        gameJournal_->playResumed(g, record, *table_, [this](const Game& game, const PersonAction& a) {
-            recorder_.record(game, a);
-        });
+        gameJournal_->playResumed(
+            g, record, *table_,
+            [this](const Game& game, const PersonAction& a) { recorder_.record(game, a); });
     });
 }
 
