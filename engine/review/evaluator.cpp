@@ -19,19 +19,23 @@ int Result(const HandState& s, int me, int gameWeight) {
 }
 
 // A declaration's sequel in Round 1: Tarvish's knock, the draws, and after the last trick the
-// last cards and Round 2; the meld itself is already laid out.
+// last cards and Round 2; the meld itself is already laid out. The second declaring turn after
+// the last trick comes after its draws, with one card left in the stock.
 void AfterDeclaration(HandState& s, int winner, const std::int8_t* stock, int& next) {
     if (winner == 2) {
         CheckTargetAfterTarvishLead(s);
         if (s.GameWinner != 0) return;
     }
-    TakeCard(s, 1, stock[next]);
-    TakeCard(s, 2, stock[next + 1]);
-    next += 2;
-    if (s.Tricks < RoundOneTricks) return;
-    ApplyMeld(s, winner, BestMeld(s, winner));
+    if (s.StockLeft >= 2) {
+        TakeCard(s, 1, stock[next]);
+        TakeCard(s, 2, stock[next + 1]);
+        next += 2;
+        if (s.Tricks < RoundOneTricks) return;
+        ApplyMeld(s, winner, BestMeld(s, winner));
+    }
+    if (s.Tricks < RoundOneTricks || s.StockLeft != 1) return;
     TakeCard(s, winner, stock[next++]);
-    TakeCard(s, Other(winner), s.UpCard);
+    if (s.UpCard != 0) TakeCard(s, Other(winner), s.UpCard);
     SwitchToRoundTwo(s);
 }
 
