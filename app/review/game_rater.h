@@ -28,7 +28,6 @@ public:
 
     // Rates finished game `game` after those already waiting.
     void rate(qint64 game);
-    bool busy() const { return current_ != 0; }
 
 signals:
     // The review of `game` is in the journal.
