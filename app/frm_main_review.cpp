@@ -20,7 +20,6 @@
 #include "history_window.h"
 #include "journal.h"
 #include "review/evaluator.h"
-#include "review_rows.h"
 #include "review_texts.h"
 #include "review_window.h"
 #include "status_panels.h"
@@ -93,27 +92,6 @@ void FrmMain::reviewGame() {
     window.raise();
 }
 
-namespace {
-
-// A finished game's decisions for the review window: reviewed already when the journal kept its
-// review, else with the Expert's choices, to be reviewed there.
-struct HistoryReview {
-    std::vector<review::DecisionPoint> Points;
-    std::optional<std::vector<review::ReviewedDecision>> Reviewed;
-};
-
-HistoryReview ReplayForReview(const GameRecord& record, const std::vector<std::string>& rows) {
-    HistoryReview r;
-    if (!rows.empty()) {
-        r.Reviewed = Reviewed(DecisionsOf(record, nullptr, false), rows);
-        if (r.Reviewed) return r;
-    }
-    r.Points = DecisionsOf(record);
-    return r;
-}
-
-}  // namespace
-
 void FrmMain::reviewFinishedGame(qint64 game) {
     std::optional<GameRecord> record = journal().finishedGame(game);
     if (!record) {
@@ -127,11 +105,11 @@ void FrmMain::reviewFinishedGame(qint64 game) {
     }
     statusBar()->showMessage(QStringLiteral("Playing the game again for its review..."));
     // The replay may ask the Expert at every decision: on a worker thread, the window goes on.
-    auto* replay = new QFutureWatcher<HistoryReview>(this);
+    auto* replay = new QFutureWatcher<GameForReview>(this);
     connect(replay, &QFutureWatcherBase::finished, this, [this, replay, game] {
         replay->deleteLater();
         statusBar()->clearMessage();
-        const HistoryReview found = replay->result();
+        const GameForReview found = replay->result();
         reviewing_ = found.Reviewed ? 0 : game;
         ReviewWindow& window = reviewWindow();
         const QString title = QStringLiteral("Review of a Game from the History");

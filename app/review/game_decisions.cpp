@@ -60,6 +60,16 @@ std::optional<std::vector<review::ReviewedDecision>> ReviewGame(const GameRecord
     return reviewed;
 }
 
+GameForReview ReplayForReview(const GameRecord& record, const std::vector<std::string>& rows) {
+    GameForReview r;
+    if (!rows.empty()) {
+        r.Reviewed = Reviewed(DecisionsOf(record, nullptr, false), rows);
+        if (r.Reviewed) return r;
+    }
+    r.Points = DecisionsOf(record);
+    return r;
+}
+
 bool SaveReview(Journal& journal, qint64 game,
                 const std::vector<review::ReviewedDecision>& decisions) {
     std::vector<std::string> rows;

@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "game_record.h"
@@ -25,6 +26,14 @@ std::optional<std::vector<review::ReviewedDecision>> ReviewGame(
 
 // The review's summary of a game as the history keeps it.
 GameRating RatingOf(const std::vector<review::ReviewedDecision>& decisions);
+
+// A finished game's decisions for the review window: reviewed already when `rows` (the review
+// the journal kept) fit them, else with the Expert's choices, to be reviewed there.
+struct GameForReview {
+    std::vector<review::DecisionPoint> Points;
+    std::optional<std::vector<review::ReviewedDecision>> Reviewed;
+};
+GameForReview ReplayForReview(const GameRecord& record, const std::vector<std::string>& rows);
 
 // A game's review as the journal keeps it: its rating and a row for each decision.
 bool SaveReview(Journal& journal, qint64 game,
