@@ -6,9 +6,6 @@ namespace corvane::expert {
 
 namespace {
 
-constexpr int kDix = 1, kRun = 2, kMarriage = 3, kFourKings = 4, kFourQueens = 5, kFourJacks = 6,
-              kCorvane = 7, kDoubleCorvane = 8, kFourAces = 9;
-
 // The later copy of a card of this rank and suit in `m`, 0 when there is none.
 int LastOf(Mask m, int suit, int rank) {
     const Mask pair = m & SuitCards(suit) & RankCards(rank);
@@ -23,15 +20,15 @@ bool FindCorvane(const HandState& s, int player, MeldOption& meld) {
     for (const auto& pair : kCorvanePairs) {
         const Mask cards = Bit(pair[0]) | Bit(pair[1]);
         if ((held & cards) != cards) continue;
-        if (s.Used[kCorvane] & cards) return false;
-        meld = {kCorvane, 0, cards, 40};
+        if (s.Used[KindCorvane] & cards) return false;
+        meld = {KindCorvane, 0, cards, 40};
         return true;
     }
     return false;
 }
 
 bool FindRun(const HandState& s, int player, MeldOption& meld) {
-    const Mask free = s.Held[player] & ~s.Used[kRun];
+    const Mask free = s.Held[player] & ~s.Used[KindRun];
     Mask cards = 0;
     for (int rank : {RankAce, RankTen, RankKing, RankQueen, RankJack}) {
         const int card = LastOf(free, s.Trump, rank);
@@ -43,7 +40,7 @@ bool FindRun(const HandState& s, int player, MeldOption& meld) {
     const Mask court = cards & (RankCards(RankJack) | RankCards(RankQueen) | RankCards(RankKing));
     if ((court & s.OnTable) == court && (cards & ~court & s.OnTable) != 0) return false;
     const Mask royal = cards & (RankCards(RankKing) | RankCards(RankQueen));
-    meld = {kRun, 0, cards, (royal & s.Used[kMarriage]) ? 110 : 150};
+    meld = {KindRun, 0, cards, (royal & s.Used[KindMarriage]) ? 110 : 150};
     return true;
 }
 
@@ -61,11 +58,11 @@ bool FindFour(const HandState& s, int player, int rank, int kind, int points, Me
 }
 
 bool FindMarriage(const HandState& s, int player, int suit, MeldOption& meld) {
-    const Mask free = s.Held[player] & ~s.Used[kMarriage];
+    const Mask free = s.Held[player] & ~s.Used[KindMarriage];
     const int queen = LastOf(free, suit, RankQueen);
     const int king = LastOf(free, suit, RankKing);
     if (queen == 0 || king == 0) return false;
-    meld = {kMarriage, suit, Bit(king) | Bit(queen), suit == s.Trump ? 40 : 20};
+    meld = {KindMarriage, suit, Bit(king) | Bit(queen), suit == s.Trump ? 40 : 20};
     return true;
 }
 
@@ -84,18 +81,18 @@ int MeldOptions(const HandState& s, int player, MeldOption out[MaxMeldOptions]) 
     const Mask held = s.Held[player];
     // The Dix: a Seven of trumps not on the table, the later copy of two.
     if (const int seven = LastOf(held & ~s.OnTable, s.Trump, RankSeven)) {
-        out[n++] = {kDix, 0, Bit(seven), 10};
+        out[n++] = {KindDix, 0, Bit(seven), 10};
     }
     const Mask corvaneCards = JacksOfDiamonds | QueensOfSpades;
-    if ((held & corvaneCards) == corvaneCards && !(s.Used[kDoubleCorvane] & corvaneCards)) {
-        out[n++] = {kDoubleCorvane, 0, corvaneCards, s.CorvaneMade[player] ? 460 : 500};
+    if ((held & corvaneCards) == corvaneCards && !(s.Used[KindDoubleCorvane] & corvaneCards)) {
+        out[n++] = {KindDoubleCorvane, 0, corvaneCards, s.CorvaneMade[player] ? 460 : 500};
     }
     if (FindCorvane(s, player, out[n])) ++n;
     if (FindRun(s, player, out[n])) ++n;
-    if (FindFour(s, player, RankAce, kFourAces, 100, out[n])) ++n;
-    if (FindFour(s, player, RankKing, kFourKings, 80, out[n])) ++n;
-    if (FindFour(s, player, RankQueen, kFourQueens, 60, out[n])) ++n;
-    if (FindFour(s, player, RankJack, kFourJacks, 40, out[n])) ++n;
+    if (FindFour(s, player, RankAce, KindFourAces, 100, out[n])) ++n;
+    if (FindFour(s, player, RankKing, KindFourKings, 80, out[n])) ++n;
+    if (FindFour(s, player, RankQueen, KindFourQueens, 60, out[n])) ++n;
+    if (FindFour(s, player, RankJack, KindFourJacks, 40, out[n])) ++n;
     for (int suit : {6, 3, 5, 4}) {
         if (FindMarriage(s, player, suit, out[n])) ++n;
     }
@@ -135,7 +132,7 @@ MeldOption BestMeld(const HandState& s, int player) {
 
 void ApplyMeld(HandState& s, int player, const MeldOption& meld) {
     if (meld.Kind == 0) return;
-    if (meld.Kind == kDix) {
+    if (meld.Kind == KindDix) {
         // The first Dix of a hand is exchanged for the up card; the person lays it down instead
         // when the up card is itself a Seven.
         const bool exchange = !s.DixExchanged && (player == 2 || RankOf(s.UpCard) != RankSeven);
@@ -145,12 +142,12 @@ void ApplyMeld(HandState& s, int player, const MeldOption& meld) {
             s.UpCard = static_cast<std::int8_t>(FirstCard(meld.Cards));
             s.DixExchanged = true;
         } else {
-            s.Used[kDix] |= meld.Cards;
+            s.Used[KindDix] |= meld.Cards;
         }
     } else {
         s.OnTable |= meld.Cards;
         s.Used[meld.Kind] |= meld.Cards;
-        if (meld.Kind == kCorvane) s.CorvaneMade[player] = true;
+        if (meld.Kind == KindCorvane) s.CorvaneMade[player] = true;
     }
     s.HandScore[player] += meld.Points;
     s.GameTotal[player] += meld.Points;
@@ -163,9 +160,9 @@ int PlayCard(HandState& s, int card) {
     s.Played |= bit;
     // A declared card leaves the table and stops counting as a Dix or a Corvane.
     s.OnTable &= ~bit;
-    s.Used[kDix] &= ~bit;
-    s.Used[kCorvane] &= ~bit;
-    s.Used[kDoubleCorvane] &= ~bit;
+    s.Used[KindDix] &= ~bit;
+    s.Used[KindCorvane] &= ~bit;
+    s.Used[KindDoubleCorvane] &= ~bit;
     if (s.Led == 0) {
         s.Led = static_cast<std::int8_t>(card);
         return 0;

@@ -1,7 +1,5 @@
 #include "playout.h"
 
-#include "policy.h"
-
 namespace corvane::expert {
 
 void AfterRoundOneTrick(HandState& s, int winner, int leader, const std::int8_t* stock, int& next,
@@ -22,21 +20,21 @@ void AfterRoundOneTrick(HandState& s, int winner, int leader, const std::int8_t*
     SwitchToRoundTwo(s);
 }
 
-int PlayOutRoundOne(HandState& s, const std::int8_t* stock, Draws draws) {
+int PlayOutRoundOne(HandState& s, const std::int8_t* stock, Draws draws, Rollout rollout) {
     int next = 0;
     while (s.Round == 1 && s.GameWinner == 0) {
         const int leader = s.Leader;
-        const int winner = PlayCard(s, BaselineCard(s, s.ToPlay()));
+        const int winner = PlayCard(s, RolloutCard(s, s.ToPlay(), rollout));
         if (winner != 0) AfterRoundOneTrick(s, winner, leader, stock, next, draws);
     }
     return next;
 }
 
-void PlayOut(HandState& s, const std::int8_t* stock, Draws draws) {
+void PlayOut(HandState& s, const std::int8_t* stock, Draws draws, Rollout rollout) {
     int next = 0;
     while (!HandDone(s)) {
         const int leader = s.Leader;
-        const int winner = PlayCard(s, BaselineCard(s, s.ToPlay()));
+        const int winner = PlayCard(s, RolloutCard(s, s.ToPlay(), rollout));
         if (winner == 0) continue;
         if (s.Round == 1) {
             AfterRoundOneTrick(s, winner, leader, stock, next, draws);

@@ -75,4 +75,80 @@ int BaselineCard(const HandState& s, int player) {
     return LeastKept(s, legal);
 }
 
+namespace {
+
+// The cards of a holding that melds in the making want kept: a pair of a rank that fours score
+// for, half of a marriage or of the Corvane, and three or more of the run in trumps, the more
+// so the nearer or richer the meld.
+struct Hopes {
+    Mask Some = 0, More = 0;
+};
+Hopes HopesOf(const HandState& s, int player) {
+    const Mask held = s.Held[player];
+    Hopes hopes;
+    constexpr int fours[4][2] = {{RankAce, KindFourAces},
+                                 {RankKing, KindFourKings},
+                                 {RankQueen, KindFourQueens},
+                                 {RankJack, KindFourJacks}};
+    for (const auto& [rank, kind] : fours) {
+        const Mask cards = held & RankCards(rank) & ~s.Used[kind];
+        const int n = CountCards(cards);
+        if (n >= 3) hopes.More |= cards;
+        if (n == 2) hopes.Some |= cards;
+    }
+    const Mask free = held & ~s.Used[KindMarriage];
+    for (int suit = 3; suit <= 6; ++suit) {
+        const Mask kings = free & SuitCards(suit) & RankCards(RankKing);
+        const Mask queens = free & SuitCards(suit) & RankCards(RankQueen);
+        if (kings && queens) (suit == s.Trump ? hopes.More : hopes.Some) |= kings | queens;
+    }
+    if ((held & JacksOfDiamonds) && (held & QueensOfSpades))
+        hopes.More |= held & (JacksOfDiamonds | QueensOfSpades);
+    const Mask run = held & SuitCards(s.Trump) & ~s.Used[KindRun] &
+                     (Brisques | RankCards(RankKing) | RankCards(RankQueen) | RankCards(RankJack));
+    int ranks = 0;
+    for (int rank : {RankJack, RankQueen, RankKing, RankTen, RankAce})
+        ranks += (run & RankCards(rank)) != 0;
+    if (ranks >= 3) hopes.More |= run;
+    return hopes;
+}
+
+// The card of `cards` least worth keeping with the holding's hopes counted.
+int LeastHoped(const HandState& s, Mask cards, const Hopes& hopes) {
+    const std::uint8_t* keep = kKeep.Value[s.Round - 1][s.Trump - 3];
+    unsigned best = ~0u;
+    for (Mask m = cards; m; m &= m - 1) {
+        const int card = FirstCard(m);
+        const Mask bit = Bit(card);
+        const unsigned value =
+            keep[card] + ((hopes.Some & bit) ? 6u : 0u) + ((hopes.More & bit) ? 14u : 0u);
+        best = std::min(best, (value << 7) | static_cast<unsigned>(card));
+    }
+    return static_cast<int>(best & 127);
+}
+
+}  // namespace
+
+int MeldingCard(const HandState& s, int player) {
+    if (s.Round == 2) return BaselineCard(s, player);
+    const Mask held = s.Held[player];
+    const Hopes hopes = HopesOf(s, player);
+    if (s.Led == 0) return LeastHoped(s, held, hopes);
+    const Mask winners = Beating(s, held);
+    if (winners && CardPoints(s.Led, s.Trump) > 0) return LeastHoped(s, winners, hopes);
+    if (!winners || BestMeld(s, player).Kind == 0) return LeastHoped(s, held, hopes);
+    // A meld to declare: take the trick with the cheapest card that leaves it whole.
+    const std::uint8_t* keep = kKeep.Value[0][s.Trump - 3];
+    int taker = 0;
+    for (Mask m = winners; m; m &= m - 1) {
+        const int card = FirstCard(m);
+        if (taker != 0 && keep[card] >= keep[taker]) continue;
+        HandState after = s;
+        after.Held[player] &= ~Bit(card);
+        after.OnTable &= ~Bit(card);
+        if (BestMeld(after, player).Points > keep[card]) taker = card;
+    }
+    return taker != 0 ? taker : LeastHoped(s, held, hopes);
+}
+
 }  // namespace corvane::expert

@@ -40,8 +40,8 @@ int Value(const HandState& s, int me, int gameWeight) {
 
 // The rest of Round 1 played out, then Round 2 with every card known solved exactly: both
 // players' best, which the plain-sense play out of a Round 2 is far from.
-void SolveEnding(HandState& s, const std::int8_t* stock, Draws draws) {
-    if (s.Round == 1) PlayOutRoundOne(s, stock, draws);
+void SolveEnding(HandState& s, const std::int8_t* stock, const SearchSettings& settings) {
+    if (s.Round == 1) PlayOutRoundOne(s, stock, settings.Draw, settings.Policy);
     if (s.GameWinner != 0 || s.Round != 2 || s.Led != 0) return;
     thread_local RoundTwoSolver solver;
     const int first = s.Leader;
@@ -67,9 +67,9 @@ int PlayCandidate(HandState s, int card, const std::int8_t* stock, const SearchS
     if (winner != 0 && s.Round == 2 && s.Tricks == RoundTwoTricks) EndOfHand(s);
     if (HandDone(s)) return Value(s, me, settings.GameWeight);
     if (solveEnding) {
-        SolveEnding(s, stock + next, settings.Draw);
+        SolveEnding(s, stock + next, settings);
     } else {
-        PlayOut(s, stock + next, settings.Draw);
+        PlayOut(s, stock + next, settings.Draw, settings.Policy);
     }
     return Value(s, me, settings.GameWeight);
 }
@@ -121,7 +121,7 @@ int PlayDeclaration(HandState s, const MeldOption& meld, const std::int8_t* stoc
         if (s.UpCard != 0) TakeCard(s, Other(me), s.UpCard);
         SwitchToRoundTwo(s);
     }
-    if (!HandDone(s)) PlayOut(s, stock + next, settings.Draw);
+    if (!HandDone(s)) PlayOut(s, stock + next, settings.Draw, settings.Policy);
     return Value(s, me, settings.GameWeight);
 }
 

@@ -22,6 +22,7 @@ struct SearchSettings {
     // instead of played out, on this many deals; 0 never.
     int EndingStock = 0;
     int EndingSamples = 0;
+    Rollout Policy = Rollout::Baseline;
 };
 
 // The plain search the Expert is measured against: 40 deals, each candidate played out once by

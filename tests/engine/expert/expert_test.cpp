@@ -8,6 +8,7 @@
 #include "display.h"
 #include "expert/expert.h"
 #include "expert/levels.h"
+#include "expert/policy.h"
 #include "expert/solver.h"
 #include "expert/strategy_person.h"
 #include "expert/view.h"
@@ -156,6 +157,47 @@ TEST(Levels, NamesAndNumbersFindTheirLevel) {
     EXPECT_EQ(LevelNumbered(1), OpponentLevel::Expert);
     EXPECT_EQ(LevelNumbered(99), OpponentLevel::Classic);
     EXPECT_EQ(LevelNamed("Grandmaster"), OpponentLevel::Classic);
+}
+
+// A card of the kernel: the suit, the rank from 0 for a Seven, and which of the two copies.
+int KernelCard(int suit, int rank, int copy = 0) {
+    return (suit - Diamonds) * 16 + rank * 2 + copy + 1;
+}
+
+// The play-outs of the stronger levels fight for a declaration and keep the makings of a meld,
+// where plain sense hands the trick over and throws them.
+TEST(Rollout, TheMeldingPlayFightsForDeclarationsAndKeepsMelds) {
+    using expert::RankJack, expert::RankKing, expert::RankQueen, expert::RankSeven;
+    struct Case {
+        const char* What;
+        std::vector<int> Held;
+        int Led;
+        int Melding, Baseline;
+    };
+    const int trumpJack = KernelCard(Hearts, RankJack);
+    const Case cases[] = {
+        {"a marriage to declare: the Jack of trumps takes the Seven",
+         {KernelCard(Clubs, RankKing), KernelCard(Clubs, RankQueen), trumpJack,
+          KernelCard(Diamonds, 1), KernelCard(Spades, 2)},
+         KernelCard(Clubs, RankSeven),
+         trumpJack,
+         KernelCard(Diamonds, 1)},
+        {"three Jacks: the lone King is led instead",
+         {KernelCard(Diamonds, RankJack), KernelCard(Clubs, RankJack), KernelCard(Spades, RankJack),
+          KernelCard(Clubs, RankKing)},
+         0,
+         KernelCard(Clubs, RankKing),
+         KernelCard(Clubs, RankJack)},
+    };
+    for (const Case& c : cases) {
+        HandState s;
+        s.Trump = Hearts;
+        s.Leader = static_cast<std::int8_t>(c.Led != 0 ? 2 : 1);
+        s.Led = static_cast<std::int8_t>(c.Led);
+        for (const int card : c.Held) s.Held[1] |= Bit(card);
+        EXPECT_EQ(expert::MeldingCard(s, 1), c.Melding) << c.What;
+        EXPECT_EQ(expert::BaselineCard(s, 1), c.Baseline) << c.What;
+    }
 }
 
 // The best play by plain minimax over every legal card, no pruning.
