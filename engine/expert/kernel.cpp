@@ -2,6 +2,8 @@
 
 #include <initializer_list>
 
+#include "card_table.h"
+
 namespace corvane::expert {
 
 namespace {
@@ -20,15 +22,15 @@ bool FindCorvane(const HandState& s, int player, MeldOption& meld) {
     for (const auto& pair : kCorvanePairs) {
         const Mask cards = Bit(pair[0]) | Bit(pair[1]);
         if ((held & cards) != cards) continue;
-        if (s.Used[KindCorvane] & cards) return false;
-        meld = {KindCorvane, 0, cards, 40};
+        if (s.Used[MeldCorvane] & cards) return false;
+        meld = {MeldCorvane, 0, cards, 40};
         return true;
     }
     return false;
 }
 
 bool FindRun(const HandState& s, int player, MeldOption& meld) {
-    const Mask free = s.Held[player] & ~s.Used[KindRun];
+    const Mask free = s.Held[player] & ~s.Used[MeldRun];
     Mask cards = 0;
     for (int rank : {RankAce, RankTen, RankKing, RankQueen, RankJack}) {
         const int card = LastOf(free, s.Trump, rank);
@@ -40,7 +42,7 @@ bool FindRun(const HandState& s, int player, MeldOption& meld) {
     const Mask court = cards & (RankCards(RankJack) | RankCards(RankQueen) | RankCards(RankKing));
     if ((court & s.OnTable) == court && (cards & ~court & s.OnTable) != 0) return false;
     const Mask royal = cards & (RankCards(RankKing) | RankCards(RankQueen));
-    meld = {KindRun, 0, cards, (royal & s.Used[KindMarriage]) ? 110 : 150};
+    meld = {MeldRun, 0, cards, (royal & s.Used[MeldMarriage]) ? 110 : 150};
     return true;
 }
 
@@ -58,11 +60,11 @@ bool FindFour(const HandState& s, int player, int rank, int kind, int points, Me
 }
 
 bool FindMarriage(const HandState& s, int player, int suit, MeldOption& meld) {
-    const Mask free = s.Held[player] & ~s.Used[KindMarriage];
+    const Mask free = s.Held[player] & ~s.Used[MeldMarriage];
     const int queen = LastOf(free, suit, RankQueen);
     const int king = LastOf(free, suit, RankKing);
     if (queen == 0 || king == 0) return false;
-    meld = {KindMarriage, suit, Bit(king) | Bit(queen), suit == s.Trump ? 40 : 20};
+    meld = {MeldMarriage, suit, Bit(king) | Bit(queen), suit == s.Trump ? 40 : 20};
     return true;
 }
 
@@ -81,18 +83,18 @@ int MeldOptions(const HandState& s, int player, MeldOption out[MaxMeldOptions]) 
     const Mask held = s.Held[player];
     // The Dix: a Seven of trumps not on the table, the later copy of two.
     if (const int seven = LastOf(held & ~s.OnTable, s.Trump, RankSeven)) {
-        out[n++] = {KindDix, 0, Bit(seven), 10};
+        out[n++] = {MeldDix, 0, Bit(seven), 10};
     }
     const Mask corvaneCards = JacksOfDiamonds | QueensOfSpades;
-    if ((held & corvaneCards) == corvaneCards && !(s.Used[KindDoubleCorvane] & corvaneCards)) {
-        out[n++] = {KindDoubleCorvane, 0, corvaneCards, s.CorvaneMade[player] ? 460 : 500};
+    if ((held & corvaneCards) == corvaneCards && !(s.Used[MeldDoubleCorvane] & corvaneCards)) {
+        out[n++] = {MeldDoubleCorvane, 0, corvaneCards, s.CorvaneMade[player] ? 460 : 500};
     }
     if (FindCorvane(s, player, out[n])) ++n;
     if (FindRun(s, player, out[n])) ++n;
-    if (FindFour(s, player, RankAce, KindFourAces, 100, out[n])) ++n;
-    if (FindFour(s, player, RankKing, KindFourKings, 80, out[n])) ++n;
-    if (FindFour(s, player, RankQueen, KindFourQueens, 60, out[n])) ++n;
-    if (FindFour(s, player, RankJack, KindFourJacks, 40, out[n])) ++n;
+    if (FindFour(s, player, RankAce, MeldFourAces, 100, out[n])) ++n;
+    if (FindFour(s, player, RankKing, MeldFourKings, 80, out[n])) ++n;
+    if (FindFour(s, player, RankQueen, MeldFourQueens, 60, out[n])) ++n;
+    if (FindFour(s, player, RankJack, MeldFourJacks, 40, out[n])) ++n;
     for (int suit : {6, 3, 5, 4}) {
         if (FindMarriage(s, player, suit, out[n])) ++n;
     }
@@ -132,7 +134,7 @@ MeldOption BestMeld(const HandState& s, int player) {
 
 void ApplyMeld(HandState& s, int player, const MeldOption& meld) {
     if (meld.Kind == 0) return;
-    if (meld.Kind == KindDix) {
+    if (meld.Kind == MeldDix) {
         // The first Dix of a hand is exchanged for the up card; the person lays it down instead
         // when the up card is itself a Seven.
         const bool exchange = !s.DixExchanged && (player == 2 || RankOf(s.UpCard) != RankSeven);
@@ -142,12 +144,12 @@ void ApplyMeld(HandState& s, int player, const MeldOption& meld) {
             s.UpCard = static_cast<std::int8_t>(FirstCard(meld.Cards));
             s.DixExchanged = true;
         } else {
-            s.Used[KindDix] |= meld.Cards;
+            s.Used[MeldDix] |= meld.Cards;
         }
     } else {
         s.OnTable |= meld.Cards;
         s.Used[meld.Kind] |= meld.Cards;
-        if (meld.Kind == KindCorvane) s.CorvaneMade[player] = true;
+        if (meld.Kind == MeldCorvane) s.CorvaneMade[player] = true;
     }
     s.HandScore[player] += meld.Points;
     s.GameTotal[player] += meld.Points;
@@ -160,9 +162,9 @@ int PlayCard(HandState& s, int card) {
     s.Played |= bit;
     // A declared card leaves the table and stops counting as a Dix or a Corvane.
     s.OnTable &= ~bit;
-    s.Used[KindDix] &= ~bit;
-    s.Used[KindCorvane] &= ~bit;
-    s.Used[KindDoubleCorvane] &= ~bit;
+    s.Used[MeldDix] &= ~bit;
+    s.Used[MeldCorvane] &= ~bit;
+    s.Used[MeldDoubleCorvane] &= ~bit;
     if (s.Led == 0) {
         s.Led = static_cast<std::int8_t>(card);
         return 0;

@@ -81,11 +81,6 @@ inline Mask Above(int card) {
     return SuitCards(SuitOf(card)) & ~((Mask{1} << shift) - 1);
 }
 
-// The meld kinds as the game numbers them; `HandState::Used` is indexed by them.
-inline constexpr int KindDix = 1, KindRun = 2, KindMarriage = 3, KindFourKings = 4,
-                     KindFourQueens = 5, KindFourJacks = 6, KindCorvane = 7, KindDoubleCorvane = 8,
-                     KindFourAces = 9;
-
 // A declaration: its kind (the meld kind numbers of the game, 0 for none), the suit of a marriage,
 // the cards it lays out and its points.
 struct MeldOption {
@@ -101,7 +96,7 @@ inline constexpr int MaxMeldOptions = 12;
 struct HandState {
     Mask Held[3]{};
     Mask OnTable = 0;
-    Mask Used[10]{};  // by meld kind: the card has served in a meld of that kind
+    Mask Used[10]{};  // by meld kind (MeldDix ...): the card has served in a meld of that kind
     Mask Played = 0;
     std::int8_t Trump = 0;
     std::int8_t UpCard = 0;

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <initializer_list>
+
+#include "card_table.h"
 
 namespace corvane::expert {
 
@@ -38,15 +41,26 @@ struct KeepTable {
 };
 const KeepTable kKeep;
 
-int LeastKept(const HandState& s, Mask cards) {
+// The cards of a holding that melds in the making want kept, over their keep values: a pair of a
+// rank that fours score for, half of a marriage or of the Corvane, three or more of the run in
+// trumps, the more so the nearer or richer the meld. Plain sense has none.
+struct Hopes {
+    Mask Some = 0, More = 0;
+};
+
+// Inlined, so that plain sense pays nothing for the hopes it does not have.
+[[gnu::always_inline]] inline int LeastKept(const HandState& s, Mask cards,
+                                            const Hopes& hopes = {}) {
     const std::uint8_t* keep = kKeep.Value[s.Round - 1][s.Trump - 3];
     // The keep value above the card index: the least, and of equals the lowest card, without a
     // branch to mispredict.
     unsigned best = ~0u;
     for (Mask m = cards; m; m &= m - 1) {
         const int card = FirstCard(m);
-        best =
-            std::min(best, (static_cast<unsigned>(keep[card]) << 7) | static_cast<unsigned>(card));
+        const Mask bit = Bit(card);
+        const unsigned value =
+            keep[card] + ((hopes.Some & bit) ? 6u : 0u) + ((hopes.More & bit) ? 14u : 0u);
+        best = std::min(best, (value << 7) | static_cast<unsigned>(card));
     }
     return cards ? static_cast<int>(best & 127) : 0;
 }
@@ -77,26 +91,21 @@ int BaselineCard(const HandState& s, int player) {
 
 namespace {
 
-// The cards of a holding that melds in the making want kept: a pair of a rank that fours score
-// for, half of a marriage or of the Corvane, and three or more of the run in trumps, the more
-// so the nearer or richer the meld.
-struct Hopes {
-    Mask Some = 0, More = 0;
-};
+// The player's melds in the making, from its holding and the meld marks.
 Hopes HopesOf(const HandState& s, int player) {
     const Mask held = s.Held[player];
     Hopes hopes;
-    constexpr int fours[4][2] = {{RankAce, KindFourAces},
-                                 {RankKing, KindFourKings},
-                                 {RankQueen, KindFourQueens},
-                                 {RankJack, KindFourJacks}};
+    constexpr int fours[4][2] = {{RankAce, MeldFourAces},
+                                 {RankKing, MeldFourKings},
+                                 {RankQueen, MeldFourQueens},
+                                 {RankJack, MeldFourJacks}};
     for (const auto& [rank, kind] : fours) {
         const Mask cards = held & RankCards(rank) & ~s.Used[kind];
         const int n = CountCards(cards);
         if (n >= 3) hopes.More |= cards;
         if (n == 2) hopes.Some |= cards;
     }
-    const Mask free = held & ~s.Used[KindMarriage];
+    const Mask free = held & ~s.Used[MeldMarriage];
     for (int suit = 3; suit <= 6; ++suit) {
         const Mask kings = free & SuitCards(suit) & RankCards(RankKing);
         const Mask queens = free & SuitCards(suit) & RankCards(RankQueen);
@@ -104,7 +113,7 @@ Hopes HopesOf(const HandState& s, int player) {
     }
     if ((held & JacksOfDiamonds) && (held & QueensOfSpades))
         hopes.More |= held & (JacksOfDiamonds | QueensOfSpades);
-    const Mask run = held & SuitCards(s.Trump) & ~s.Used[KindRun] &
+    const Mask run = held & SuitCards(s.Trump) & ~s.Used[MeldRun] &
                      (Brisques | RankCards(RankKing) | RankCards(RankQueen) | RankCards(RankJack));
     int ranks = 0;
     for (int rank : {RankJack, RankQueen, RankKing, RankTen, RankAce})
@@ -113,30 +122,16 @@ Hopes HopesOf(const HandState& s, int player) {
     return hopes;
 }
 
-// The card of `cards` least worth keeping with the holding's hopes counted.
-int LeastHoped(const HandState& s, Mask cards, const Hopes& hopes) {
-    const std::uint8_t* keep = kKeep.Value[s.Round - 1][s.Trump - 3];
-    unsigned best = ~0u;
-    for (Mask m = cards; m; m &= m - 1) {
-        const int card = FirstCard(m);
-        const Mask bit = Bit(card);
-        const unsigned value =
-            keep[card] + ((hopes.Some & bit) ? 6u : 0u) + ((hopes.More & bit) ? 14u : 0u);
-        best = std::min(best, (value << 7) | static_cast<unsigned>(card));
-    }
-    return static_cast<int>(best & 127);
-}
-
 }  // namespace
 
 int MeldingCard(const HandState& s, int player) {
     if (s.Round == 2) return BaselineCard(s, player);
     const Mask held = s.Held[player];
     const Hopes hopes = HopesOf(s, player);
-    if (s.Led == 0) return LeastHoped(s, held, hopes);
+    if (s.Led == 0) return LeastKept(s, held, hopes);
     const Mask winners = Beating(s, held);
-    if (winners && CardPoints(s.Led, s.Trump) > 0) return LeastHoped(s, winners, hopes);
-    if (!winners || BestMeld(s, player).Kind == 0) return LeastHoped(s, held, hopes);
+    if (winners && CardPoints(s.Led, s.Trump) > 0) return LeastKept(s, winners, hopes);
+    if (!winners || BestMeld(s, player).Kind == 0) return LeastKept(s, held, hopes);
     // A meld to declare: take the trick with the cheapest card that leaves it whole.
     const std::uint8_t* keep = kKeep.Value[0][s.Trump - 3];
     int taker = 0;
@@ -148,7 +143,7 @@ int MeldingCard(const HandState& s, int player) {
         after.OnTable &= ~Bit(card);
         if (BestMeld(after, player).Points > keep[card]) taker = card;
     }
-    return taker != 0 ? taker : LeastHoped(s, held, hopes);
+    return taker != 0 ? taker : LeastKept(s, held, hopes);
 }
 
 }  // namespace corvane::expert

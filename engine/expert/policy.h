@@ -11,14 +11,12 @@ namespace corvane::expert {
 
 int BaselineCard(const HandState& s, int player);
 
-// The way the stronger levels play their sampled deals out: plain sense, but a follower in Round 1
-// who would have a meld to declare takes the trick when the card it wins with is worth less than
-// the meld. Plain sense alone hands the lead to whoever has it and never fights for a declaration.
+// A play-out for a search that values melds: plain sense, but in Round 1 a follower who would have
+// a meld to declare takes the trick when the card it wins with is worth less than the meld, and
+// the makings of a meld are kept rather than thrown. Plain sense alone leaves the lead with
+// whoever has it and throws a third Jack as readily as a Seven.
 int MeldingCard(const HandState& s, int player);
 
 enum class Rollout { Baseline, Melding };
-inline int RolloutCard(const HandState& s, int player, Rollout rollout) {
-    return rollout == Rollout::Melding ? MeldingCard(s, player) : BaselineCard(s, player);
-}
 
 }  // namespace corvane::expert
