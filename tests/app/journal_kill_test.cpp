@@ -16,11 +16,12 @@
 namespace corvane {
 namespace {
 
-constexpr long long kEnd = 1LL << 60;  // the end comes after every wait
+constexpr long long kEnd = 1LL << 60;      // the end comes after every wait
+constexpr long long kFinished = kEnd + 1;  // and the history's record of the game after it
 
 struct Block {
     int Start;         // which start of the driver wrote it
-    long long Moment;  // the wait it was written at ("@moment"), or kEnd ("@end"); -1 before
+    long long Moment;  // the wait it was written at ("@moment"), kEnd, kFinished; -1 before
     std::string State;
 };
 
@@ -34,7 +35,9 @@ std::vector<Block> ReadBlocks(const QString& file) {
             if (line == ".") blocks.push_back(block);
             block = {block.Start + (line == "!"), -1, {}};
         } else if (block.Moment < 0) {
-            block.Moment = line == "@end" ? kEnd : std::stoll(line.substr(1));
+            block.Moment = line == "@end"        ? kEnd
+                           : line == "@finished" ? kFinished
+                                                 : std::stoll(line.substr(1));
         } else {
             block.State += line + '\n';
         }
@@ -77,7 +80,7 @@ TEST(JournalKill, AGameKilledAnywhereComesBackAsItStood) {
         ASSERT_TRUE(RunDriver(journal, seed, log));
 
         const std::vector<Block> seen = ReadBlocks(log);
-        EXPECT_EQ(seen.empty() ? 0 : seen.back().Moment, kEnd);
+        EXPECT_EQ(seen.empty() ? 0 : seen.back().Moment, kFinished);
         for (std::size_t i = 0; i < seen.size(); ++i) {
             SCOPED_TRACE("game " + std::to_string(seed) + " @" + std::to_string(seen[i].Moment));
             ASSERT_EQ(seen[i].State, expected[seen[i].Moment]);

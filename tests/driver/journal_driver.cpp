@@ -63,16 +63,32 @@ std::string Describe(const Game& g, const HeadlessTable& table) {
     return out.str();
 }
 
+std::string Describe(const std::vector<FinishedGame>& history) {
+    std::ostringstream out;
+    for (const FinishedGame& game : history) {
+        out << "target " << game.Target << " level " << int(game.Level) << " winner " << game.Winner
+            << " totals " << game.Totals[PlayerPerson] << ' ' << game.Totals[PlayerTarvish] << '\n';
+        for (const HandSummary& hand : game.Hands)
+            out << "hand " << hand.Melds.size() << ' ' << hand.MeldPoints(PlayerPerson) << ' '
+                << hand.MeldPoints(PlayerTarvish) << ' ' << hand.TrickPoints[PlayerPerson] << ' '
+                << hand.TrickPoints[PlayerTarvish] << ' ' << hand.Knocker << '\n';
+    }
+    return out.str();
+}
+
 int Run(const QString& journalFile, std::uint64_t seed, const char* logFile) {
     Journal journal(journalFile);
     if (!journal.isOpen()) return 2;
-    // Its game was finished before this start: nothing is left to play.
-    if (!journal.history().empty()) return 0;
     std::ofstream log(logFile, std::ios::app);
     const auto write = [&](const std::string& heading, const std::string& state) {
         log << heading << '\n' << state << ".\n" << std::flush;
     };
     log << "\n!\n";
+    // Its game was finished before this start: nothing is left to play.
+    if (!journal.history().empty()) {
+        write("@finished", Describe(journal.history()));
+        return 0;
+    }
 
     GameJournal keeper(journal);
     Game g;
@@ -111,6 +127,7 @@ int Run(const QString& journalFile, std::uint64_t seed, const char* logFile) {
     }
     write("@end", Describe(g, table));
     g.AttachTable(nullptr);
+    write("@finished", Describe(journal.history()));
     return 0;
 }
 
