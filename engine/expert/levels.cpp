@@ -5,6 +5,7 @@ namespace corvane {
 namespace {
 
 using expert::Draws;
+using expert::Rollout;
 
 // Calibrated with bench/expert_strength so that each level wins about 70 % of its games against
 // the one below it, from both seats.
@@ -19,8 +20,14 @@ constexpr LevelEntry kLevels[] = {
     {OpponentLevel::Casual, "Casual", {{8, Draws::FixedPerPlayer, false, 400, 12}, false}},
     {OpponentLevel::Club, "Club", {{8, Draws::FixedPerPlayer, false, 400, 6}, false}},
     {OpponentLevel::Seasoned, "Seasoned", {{16, Draws::FixedPerPlayer, true, 400, 4}, false}},
-    {OpponentLevel::Expert, "Expert", {{640, Draws::FixedPerPlayer, true, 400, 0, 4, 10}, true}},
-    {OpponentLevel::Master, "Master", {{1200, Draws::FixedPerPlayer, true, 400, 0, 4, 10}, true}},
+    // The two strongest play their deals out by the melding rules: with plain sense alone more
+    // deals stop paying, since no deal then shows what keeping a meld together is worth.
+    {OpponentLevel::Expert,
+     "Expert",
+     {{160, Draws::FixedPerPlayer, true, 400, 0, 4, 10, Rollout::Melding}, true}},
+    {OpponentLevel::Master,
+     "Master",
+     {{1000, Draws::FixedPerPlayer, true, 400, 0, 4, 10, Rollout::Melding}, true}},
     // The yardsticks: plain sense alone, the plain 40-deal search, and the Expert as it was.
     {OpponentLevel::Baseline, "Baseline", {{0, Draws::InStockOrder, false, 0}, false}},
     {OpponentLevel::PlainSearch, "Plain search", {expert::PlainSearch, false}},

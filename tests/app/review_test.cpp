@@ -71,7 +71,7 @@ TEST_F(ReviewTest, TheTutorAsksOnceAndTheReviewGradesEveryDecision) {
 // leaves the panel open and the game as it was.
 TEST_F(ReviewTest, TheTutorQuestionsACostlyDeclarationBeforeItIsMade) {
     Trigger("MnuTutor");
-    Prepare(g, 44, PlayerTarvish);  // a meld worth much within the first tricks
+    Prepare(g, 49, PlayerTarvish);  // a meld worth much within the first tricks
     bool questioned = false;
     int waits = 0;
     std::function<void()> act = [&] {
@@ -80,8 +80,10 @@ TEST_F(ReviewTest, TheTutorQuestionsACostlyDeclarationBeforeItIsMade) {
             return;
         }
         atWaits.push_back(act);
+        // The person's cards by plain sense, so that the way to the declaration does not
+        // move whenever the strongest level is tuned.
         if (WaitsForPersonsCard(g)) {
-            window.playCard(ExpertChooseCard(g, PlayerPerson));
+            window.playCard(LevelChooseCard(g, PlayerPerson, OpponentLevel::Baseline));
             return;
         }
         const std::optional<review::DecisionPoint> decline = DeclarationDecision(g, "CmdCancel");
