@@ -19,12 +19,14 @@ constexpr LevelEntry kLevels[] = {
     {OpponentLevel::Beginner, "Beginner", {{8, Draws::FixedPerPlayer, false, 400, 19}, false}},
     {OpponentLevel::Casual, "Casual", {{8, Draws::FixedPerPlayer, false, 400, 12}, false}},
     {OpponentLevel::Club, "Club", {{8, Draws::FixedPerPlayer, false, 400, 6}, false}},
-    {OpponentLevel::Seasoned, "Seasoned", {{16, Draws::FixedPerPlayer, true, 400, 4}, false}},
-    // The two strongest play their deals out by the melding rules: with plain sense alone more
-    // deals stop paying, since no deal then shows what keeping a meld together is worth.
+    // From Seasoned up the deals are played out by the melding rules: with plain sense alone
+    // more deals stop paying, since no deal then shows what keeping a meld together is worth.
+    {OpponentLevel::Seasoned,
+     "Seasoned",
+     {{16, Draws::FixedPerPlayer, true, 400, 4, 0, 0, Rollout::Melding}, false}},
     {OpponentLevel::Expert,
      "Expert",
-     {{160, Draws::FixedPerPlayer, true, 400, 0, 4, 10, Rollout::Melding}, true}},
+     {{64, Draws::FixedPerPlayer, true, 400, 0, 4, 10, Rollout::Melding}, true}},
     {OpponentLevel::Master,
      "Master",
      {{1000, Draws::FixedPerPlayer, true, 400, 0, 4, 10, Rollout::Melding}, true}},
